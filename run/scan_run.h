@@ -1,0 +1,17 @@
+// A run: every entry of the list file scanned for one code, then the summary.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace vorlane {
+
+// Uses the list path and the file count of CurrentRun(), stores the code and
+// the tolerance text there, and leaves the occurrence count, whether the
+// result file was fully written, and the code in upper case. progress is
+// called once per entry, before that entry is scanned. The call returns when
+// the summary has been written.
+void RunScan(std::string_view codeText, std::string_view toleranceText,
+             const std::function<void()>& progress);
+
+}  // namespace vorlane

@@ -1,0 +1,45 @@
+// The result file: its name, how a run creates it and how each operation
+// opens it for appending. Every record reaches the file with one write of its
+// own, so a run that stops early leaves only whole records behind.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlane {
+
+// The code as typed, in UTF-8, plus ".txt"; '/' and '\' become '_' so that the
+// file always lies in the current directory.
+std::string ResultFileName(std::string_view code);
+
+// Creates the file empty, or truncates it; false when that fails.
+bool CreateResultFile(std::string_view code);
+
+// An open result file that every write appends to, even when another writer
+// has extended it meanwhile. A file that could not be opened takes writes
+// without effect and reports them as failed through ok().
+class ResultFile {
+ public:
+  explicit ResultFile(int fd) : fd_(fd), ok_(fd >= 0) {}
+  ResultFile(ResultFile&& other) noexcept;
+  ResultFile& operator=(ResultFile&&) = delete;
+  ~ResultFile();
+
+  // Writes one whole record.
+  void Write(std::string_view record);
+
+  // Closes the file; returns ok().
+  bool Close();
+
+  // True while the file is open and every write so far went through whole.
+  bool ok() const { return ok_; }
+
+ private:
+  int fd_;
+  bool ok_;
+};
+
+// Opens the file for appending, creating it if it is missing.
+ResultFile AppendToResultFile(std::string_view code);
+
+}  // namespace vorlane

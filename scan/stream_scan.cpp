@@ -1,0 +1,84 @@
+#include "scan/stream_scan.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "scan/kernels/kernel_choice.h"
+
+namespace vorlane {
+namespace {
+
+constexpr std::size_t kReadBlock = std::size_t{256} << 10;
+constexpr std::size_t kWindowBytes = 4;
+constexpr std::size_t kCarry = kWindowBytes - 1;
+
+struct ReadResult {
+  std::size_t bytes = 0;
+  bool failed = false;
+};
+
+// Fills the block unless the file ends or a read fails first.
+ReadResult ReadBlock(int fd, std::uint8_t* into, std::size_t size) {
+  ReadResult result;
+  while (result.bytes < size) {
+    const ssize_t n = ::read(fd, into + result.bytes, size - result.bytes);
+    if (n > 0) {
+      result.bytes += static_cast<std::size_t>(n);
+    } else if (n == 0) {
+      break;
+    } else if (errno != EINTR) {
+      result.failed = true;
+      break;
+    }
+  }
+  return result;
+}
+
+std::uint32_t WindowAt(const std::uint8_t* p) {
+  return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+         std::uint32_t{p[3]} << 24;
+}
+
+// Runs the kernel over the windows of one block and confirms its candidates.
+void ScanWindows(const std::uint8_t* data, std::size_t windows, std::uint64_t base,
+                 const MatchTargets& targets, std::uint32_t* candidates, const HitSink& sink) {
+  const CandidateKernel kernel = ChosenKernel().kernel;
+  for (std::size_t start = 0; start < windows; start += kMaxKernelWindows) {
+    const std::size_t chunk = std::min(kMaxKernelWindows, windows - start);
+    const std::size_t found = kernel(data + start, chunk, targets, candidates);
+    for (std::size_t k = 0; k < found; ++k) {
+      const std::size_t offset = start + candidates[k];
+      const std::uint32_t value = WindowAt(data + offset);
+      if (WithinTolerance(value, targets.shifted, targets.tolerance)) sink(base + offset, HitKind::Code);
+      if (WithinTolerance(value, targets.plain, targets.tolerance)) sink(base + offset, HitKind::Ils);
+    }
+  }
+}
+
+}  // namespace
+
+StreamEnd ScanStream(int fd, const MatchTargets& targets, const HitSink& sink) {
+  const std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[kCarry + kReadBlock]);
+  const std::unique_ptr<std::uint32_t[]> candidates(new std::uint32_t[kMaxKernelWindows]);
+  std::uint64_t base = 0;  // file offset of block[0]
+  std::size_t carried = 0;
+  for (bool first = true;; first = false) {
+    const ReadResult read = ReadBlock(fd, block.get() + carried, kReadBlock);
+    if (read.failed && first && read.bytes == 0) return StreamEnd::Unreadable;
+    const std::size_t available = carried + read.bytes;
+    if (available >= kWindowBytes) {
+      ScanWindows(block.get(), available - kCarry, base, targets, candidates.get(), sink);
+    }
+    if (read.failed) return StreamEnd::ReadError;
+    if (read.bytes < kReadBlock) return StreamEnd::Complete;
+    carried = std::min(available, kCarry);
+    std::memmove(block.get(), block.get() + available - carried, carried);
+    base += available - carried;
+  }
+}
+
+}  // namespace vorlane
