@@ -1,0 +1,126 @@
+// vorlane-scan end to end, as a script would call it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/reference_scan.h"
+#include "tests/support/run_process.h"
+#include "tests/support/temp_dir.h"
+
+namespace vorlane {
+namespace {
+
+using testing::ReadFile;
+using testing::RunProcess;
+using testing::WriteFile;
+
+class CliTest : public ::testing::Test {
+ protected:
+  testing::ProcessResult Scan(std::vector<std::string> args) {
+    args.insert(args.begin(), VORLANE_SCAN_BINARY);
+    return RunProcess(args, dir_.path());
+  }
+
+  testing::TempDir dir_;
+};
+
+TEST_F(CliTest, RunsTheWholeScanInTheListFilesFolder) {
+  ASSERT_EQ(::mkdir((dir_ / "lib").c_str(), 0777), 0);
+  ASSERT_EQ(::mkdir((dir_ / "lib/scenery").c_str(), 0777), 0);
+  WriteFile(dir_ / "lib/scenery/a.bgl", std::string("\0\xE0\x8C\xB7\x01\0\0\0", 8));
+  WriteFile(dir_ / "lib/scenery/b.bgl", std::string("\x68\xBC\x0D\x00", 4));  // plain EDDF + 1
+  WriteFile(dir_ / "lib/list.txt", "scenery/a.bgl\nscenery/b.bgl\nscenery/gone.bgl");
+
+  const testing::ProcessResult result = Scan({"lib/list.txt", "eddf"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");  // no progress when stderr is not a terminal
+  EXPECT_EQ(result.out, "3 files scanned, 2 occurrences of <EDDF> found, result in " + dir_.path() + "/lib/eddf.txt\n");
+  EXPECT_EQ(ReadFile(dir_ / "lib/eddf.txt"),
+            "\r\nEDDF found in file scenery/a.bgl at position 0x1\r\n\r\n"
+            "\r\nILS ID EDDF in Runway-record found in file scenery/b.bgl at position 0x0\r\n\r\n"
+            "\r\nFile scenery/gone.bgl in line 3 of list file not found!\r\n"
+            "\r\n\r\n2 occurences of EDDF found ...\r\n");
+
+  EXPECT_EQ(Scan({"lib/list.txt", "EDDF", "0"}).out,
+            "3 files scanned, 1 occurrence of <EDDF> found, result in " + dir_.path() + "/lib/EDDF.txt\n");
+}
+
+TEST_F(CliTest, RejectsArgumentsItWouldHaveToCut) {
+  WriteFile(dir_ / "list.txt", "");
+  const std::vector<std::vector<std::string>> wrong = {
+      {},
+      {"list.txt"},
+      {"list.txt", "EDDFX"},
+      {"list.txt", "EDDF", "12"},
+      {"list.txt", "EDDF", "a"},
+      {"list.txt", "EDDF", ""},
+      {"list.txt", "EDDF", "1", "extra"},
+      {"--verbose", "list.txt", "EDDF"},
+      {"list.txt", "\xFF"},                // not UTF-8
+      {"list.txt", "\xE6\x97\xA5"},        // not in Windows-1252
+      {"", "EDDF"},
+      {"no/such/folder/list.txt", "EDDF"},  // folder missing
+      {".", "EDDF"},                        // a folder, not a list
+      {"sub/", "EDDF"},
+  };
+  ASSERT_EQ(::mkdir((dir_ / "sub").c_str(), 0777), 0);
+  for (const std::vector<std::string>& args : wrong) {
+    const testing::ProcessResult result = Scan(args);
+    std::string shown;
+    for (const std::string& arg : args) shown += "'" + arg + "' ";
+    EXPECT_EQ(result.exitCode, 2) << shown;
+    EXPECT_NE(result.err.find("vorlane-scan: "), std::string::npos) << shown;
+    EXPECT_EQ(result.out, "") << shown;
+  }
+  EXPECT_FALSE(testing::Exists(dir_ / "EDDF.txt"));
+  EXPECT_NE(Scan({"no/such/folder/list.txt", "EDDF"}).err.find("'no/such/folder' does not exist"), std::string::npos);
+  EXPECT_NE(Scan({"sub", "EDDF"}).err.find("names a folder"), std::string::npos);
+}
+
+TEST_F(CliTest, AcceptsWhatTheDialogAccepts) {
+  WriteFile(dir_ / "list.txt", "");
+  const testing::ProcessResult help = Scan({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.out.rfind("Usage: vorlane-scan", 0), 0u);
+
+  EXPECT_EQ(Scan({"list.txt", ""}).exitCode, 0);  // the empty code
+  EXPECT_EQ(ReadFile(dir_ / ".txt"), testing::MissingRecord("", 1) + testing::SummaryRecord(0, ""));
+
+  EXPECT_EQ(Scan({"--", "list.txt", "-9"}).exitCode, 0);  // a code that looks like an option
+  EXPECT_TRUE(testing::Exists(dir_ / "-9.txt"));
+
+  // A UTF-8 code names a UTF-8 file; its records hold the Windows-1252 byte.
+  EXPECT_EQ(Scan({"list.txt", "\xC3\xA4"}).exitCode, 0);
+  EXPECT_EQ(ReadFile(dir_ / "\xC3\xA4.txt"), testing::MissingRecord("", 1) + testing::SummaryRecord(0, "\xC4"));
+}
+
+TEST_F(CliTest, AMissingListIsCreatedAndSaidSo) {
+  const testing::ProcessResult result = Scan({"new.txt", "EDDF"});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_NE(result.err.find("did not exist"), std::string::npos);
+  EXPECT_EQ(ReadFile(dir_ / "new.txt"), "");
+  EXPECT_EQ(ReadFile(dir_ / "EDDF.txt"), testing::MissingRecord("", 1) + testing::SummaryRecord(0, "EDDF"));
+}
+
+TEST_F(CliTest, UnusableListsAndResultsAreErrors) {
+  ASSERT_EQ(::mkfifo((dir_ / "fifo.txt").c_str(), 0666), 0);
+  EXPECT_EQ(Scan({"fifo.txt", "EDDF"}).exitCode, 2);  // and it did not wait for a writer
+
+  WriteFile(dir_ / "list.txt", "a.bgl");
+  ASSERT_EQ(::mkdir((dir_ / "EDDF.txt").c_str(), 0777), 0);
+  const testing::ProcessResult result = Scan({"list.txt", "EDDF"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("could not be fully written"), std::string::npos);
+  EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliTest, TheBundledExampleGivesItsKnownResult) {
+  ASSERT_EQ(RunProcess({VORLANE_MAKE_EXAMPLES_BINARY, "example"}, dir_.path()).exitCode, 0);
+  EXPECT_EQ(Scan({"example/list.txt", "EDDF", "1"}).exitCode, 0);
+  EXPECT_EQ(ReadFile(dir_ / "example/EDDF.txt"), ReadFile(VORLANE_SOURCE_DIR "/examples/expected/EDDF.txt"));
+}
+
+}  // namespace
+}  // namespace vorlane

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "scan/scan_file.h"
+#include "tests/support/reference_scan.h"
+#include "tests/support/temp_dir.h"
+
+namespace vorlane {
+namespace {
+
+using testing::MissingRecord;
+using testing::ReadFile;
+using testing::ScopedChdir;
+using testing::TempDir;
+using testing::WriteFile;
+
+class ScanFileTest : public ::testing::Test {
+ protected:
+  // Scans the entry into a fresh result file and returns its content.
+  std::string Scan(const std::string& entry, const std::string& code, const std::string& tolerance,
+                   std::int64_t index = 0) {
+    std::remove(ResultName(code).c_str());
+    outcome_ = ScanFile(entry, code, tolerance, index);
+    return ReadFile(ResultName(code));
+  }
+  static std::string ResultName(const std::string& code) { return code + ".txt"; }
+
+  TempDir dir_;
+  ScopedChdir here_{dir_.path()};
+  ScanOutcome outcome_;
+};
+
+TEST_F(ScanFileTest, ReportsEveryHitOfTheWorkedExamples) {
+  std::string bytes(40, '\x55');
+  bytes.replace(16, 4, "\xE0\x8C\xB7\x01");  // EDDF shifted
+  bytes.replace(30, 4, "\x67\xBC\x0D\x00", 4);  // EDDF plain
+  WriteFile("a.bgl", bytes);
+  EXPECT_EQ(Scan("a.bgl", "EDDF", "0"),
+            "\r\nEDDF found in file a.bgl at position 0x10\r\n\r\n"
+            "\r\nILS ID EDDF in Runway-record found in file a.bgl at position 0x1E\r\n\r\n");
+  EXPECT_EQ(outcome_.hits, 2);
+  EXPECT_TRUE(outcome_.resultWritten);
+}
+
+TEST_F(ScanFileTest, ShortFilesHaveNoWindowAndNoRecord) {
+  for (std::size_t size : {0, 1, 3}) {
+    WriteFile("short.bgl", std::string(size, '\0'));
+    EXPECT_EQ(Scan("short.bgl", "", "0"), "") << size;
+    EXPECT_EQ(outcome_.hits, 0);
+  }
+  WriteFile("four.bgl", std::string(4, '\0'));
+  EXPECT_EQ(Scan("four.bgl", "", "0"),
+            "\r\n found in file four.bgl at position 0x0\r\n\r\n"
+            "\r\nILS ID  in Runway-record found in file four.bgl at position 0x0\r\n\r\n");
+}
+
+TEST_F(ScanFileTest, EmptyCodeOnZeroBytesHitsTwiceAtEveryOffset) {
+  WriteFile("zeros.bgl", std::string(5, '\0'));
+  EXPECT_EQ(Scan("zeros.bgl", "", "0"), testing::ReferenceHitRecords(std::string(5, '\0'), "", 0, "zeros.bgl"));
+  EXPECT_EQ(outcome_.hits, 4);
+}
+
+TEST_F(ScanFileTest, ToleranceTextIsReadAsANumber) {
+  std::string bytes;
+  for (std::uint32_t v : {381u, 382u, 383u, 384u, 385u, 386u, 387u}) {
+    bytes.append(reinterpret_cast<const char*>(&v), 4);  // little-endian host
+  }
+  WriteFile("t.bgl", bytes);
+  struct Case { const char* tolerance; int asNumber; };
+  for (const Case c : {Case{"0", 0}, Case{"2", 2}, Case{"x", 0}, Case{"9", 9}, Case{"", 0}}) {
+    EXPECT_EQ(Scan("t.bgl", "a", c.tolerance), testing::ReferenceHitRecords(bytes, "A", c.asNumber, "t.bgl"))
+        << c.tolerance;
+  }
+  EXPECT_EQ(Scan("t.bgl", "A", "-1"), "");
+}
+
+TEST_F(ScanFileTest, OnlyRegularFilesAreScanned) {
+  ASSERT_EQ(::mkdir("folder.bgl", 0777), 0);
+  ASSERT_EQ(::mkfifo("pipe.bgl", 0666), 0);  // opening it must not wait for a writer
+  WriteFile("real.bgl", std::string(8, '\0'));
+  const std::string withNul("real.bgl\0.x", 11);
+  const struct {
+    std::string entry;
+    std::int64_t index;
+  } missing[] = {{"", 0}, {"absent.bgl", 4}, {"folder.bgl", 1}, {"pipe.bgl", 2}, {withNul, 7}, {"/dev/zero", 3}};
+  for (const auto& m : missing) {
+    EXPECT_EQ(Scan(m.entry, "", "0", m.index), MissingRecord(m.entry, static_cast<int>(m.index + 1)));
+    EXPECT_EQ(outcome_.hits, 0);
+  }
+}
+
+TEST_F(ScanFileTest, LongPathsToExistingFilesAreScanned) {
+  std::string folder = ".";
+  while (folder.size() < 300) {
+    folder += "/" + std::string(60, 'd');
+    ASSERT_EQ(::mkdir(folder.c_str(), 0777), 0);
+  }
+  const std::string path = folder + "/file.bgl";
+  WriteFile(path, std::string("\x80\x01\x00\x00", 4));
+  ASSERT_GT(path.size(), 300u);
+  EXPECT_EQ(Scan(path, "A", "0"), "\r\nA found in file " + path + " at position 0x0\r\n\r\n");
+}
+
+TEST_F(ScanFileTest, HitsAreCountedWhenTheResultFileCannotBeWritten) {
+  WriteFile("z.bgl", std::string(6, '\0'));
+  ASSERT_EQ(::mkdir("Q.txt", 0777), 0);
+  outcome_ = ScanFile("z.bgl", "Q", "9", 0);
+  EXPECT_FALSE(outcome_.resultWritten);
+  EXPECT_EQ(outcome_.hits, 0);  // Q is far from zero
+  outcome_ = ScanFile("absent.bgl", "Q", "9", 0);
+  EXPECT_FALSE(outcome_.resultWritten);
+}
+
+TEST_F(ScanFileTest, RecordsNameTheUpperCaseCodeAndTheFileTheCodeAsTyped) {
+  WriteFile("a.bgl", std::string("\x80\x01\x00\x00", 4));
+  EXPECT_EQ(Scan("a.bgl", "a", "0"), "\r\nA found in file a.bgl at position 0x0\r\n\r\n");
+  EXPECT_FALSE(testing::Exists("A.txt"));
+}
+
+}  // namespace
+}  // namespace vorlane

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "run/list_file.h"
+#include "run/run_context.h"
+#include "run/scan_run.h"
+#include "tests/support/reference_scan.h"
+#include "tests/support/temp_dir.h"
+
+namespace vorlane {
+namespace {
+
+using testing::MissingRecord;
+using testing::ReadFile;
+using testing::ReferenceHitRecords;
+using testing::SummaryRecord;
+using testing::WriteFile;
+
+class ScanRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override { CurrentRun() = RunContext{}; }
+
+  // What the dialog does: count the list, then run with a progress counter.
+  void Run(const std::string& list, const std::string& code, const std::string& tolerance) {
+    CurrentRun().listPath = list;
+    CurrentRun().fileCount = CountListEntries(list);
+    progressCalls_ = 0;
+    RunScan(code, tolerance, [this] { ++progressCalls_; });
+  }
+
+  testing::TempDir dir_;
+  testing::ScopedChdir here_{dir_.path()};
+  int progressCalls_ = 0;
+};
+
+const std::string kEddfShifted = "\xE0\x8C\xB7\x01";
+const std::string kEddfPlain("\x67\xBC\x0D\x00", 4);
+
+TEST_F(ScanRunTest, WritesEveryEntrysRecordsInListOrderThenTheSummary) {
+  ASSERT_EQ(::mkdir("s", 0777), 0);
+  const std::string a = "abc" + kEddfShifted + kEddfPlain + "\x01";
+  const std::string b = kEddfPlain + std::string(100, 'x') + kEddfShifted;
+  WriteFile("s/a.bgl", a);
+  WriteFile("s/b.bgl", b);
+  WriteFile("list.txt", "s/a.bgl\r\nmissing.bgl\r\ns/b.bgl\r\n");
+  Run("list.txt", "eddf", "1");
+
+  std::int64_t hitsA = 0, hitsB = 0;
+  const std::string recordsA = ReferenceHitRecords(a, "EDDF", 1, "s/a.bgl", &hitsA);
+  const std::string recordsB = ReferenceHitRecords(b, "EDDF", 1, "s/b.bgl", &hitsB);
+  const std::string expected = recordsA + MissingRecord("missing.bgl", 2) + recordsB + MissingRecord("", 4) +
+                               SummaryRecord(hitsA + hitsB, "EDDF");
+  EXPECT_EQ(ReadFile("eddf.txt"), expected);
+  EXPECT_EQ(hitsA + hitsB, 4);
+  const RunContext& run = CurrentRun();
+  EXPECT_EQ(run.occurrenceCount, 4);
+  EXPECT_EQ(run.code, "EDDF");  // upper case after the run, for the result screen
+  EXPECT_EQ(run.toleranceText, "1");
+  EXPECT_TRUE(run.resultComplete);
+  EXPECT_EQ(progressCalls_, 4);
+}
+
+TEST_F(ScanRunTest, ASecondRunReplacesItsOwnFileOnlyAndCountsItsOwnHits) {
+  WriteFile("a.bgl", kEddfShifted);
+  WriteFile("list.txt", "a.bgl");
+  Run("list.txt", "EDDF", "0");
+  Run("list.txt", "EDDF", "0");
+  const std::string eddf = ReadFile("EDDF.txt");
+  EXPECT_EQ(eddf, ReferenceHitRecords(kEddfShifted, "EDDF", 0, "a.bgl") + SummaryRecord(1, "EDDF"));
+  Run("list.txt", "KPDX", "0");
+  EXPECT_EQ(ReadFile("KPDX.txt"), SummaryRecord(0, "KPDX"));
+  EXPECT_EQ(CurrentRun().occurrenceCount, 0);
+  EXPECT_EQ(ReadFile("EDDF.txt"), eddf);
+}
+
+TEST_F(ScanRunTest, ListsWithoutFilesGiveOnlyRecordsOfTheirKind) {
+  WriteFile("list.txt", "x.bgl\ny.bgl");
+  Run("list.txt", "ZZZZ", "1");
+  EXPECT_EQ(ReadFile("ZZZZ.txt"), MissingRecord("x.bgl", 1) + MissingRecord("y.bgl", 2) + SummaryRecord(0, "ZZZZ"));
+
+  Run("absent.txt", "ZZZZ", "1");  // created empty: one empty entry
+  EXPECT_EQ(ReadFile("ZZZZ.txt"), MissingRecord("", 1) + SummaryRecord(0, "ZZZZ"));
+
+  CurrentRun().fileCount = 0;  // a list that could not be read
+  RunScan("ZZZZ", "1", nullptr);
+  EXPECT_EQ(ReadFile("ZZZZ.txt"), SummaryRecord(0, "ZZZZ"));
+}
+
+TEST_F(ScanRunTest, ACodeWithSlashesStaysInTheCurrentFolder) {
+  WriteFile("list.txt", "");
+  Run("list.txt", "../X", "1");
+  EXPECT_EQ(ReadFile(".._X.txt"), MissingRecord("", 1) + SummaryRecord(0, "../X"));
+  EXPECT_FALSE(testing::Exists("../X.txt"));
+}
+
+TEST_F(ScanRunTest, AResultFileThatCannotBeWrittenIsReported) {
+  WriteFile("list.txt", "a.bgl");
+  ASSERT_EQ(::mkdir("EDDF.txt", 0777), 0);
+  Run("list.txt", "EDDF", "1");
+  EXPECT_FALSE(CurrentRun().resultComplete);
+  EXPECT_EQ(progressCalls_, 1);  // the run still went through its list
+
+  ASSERT_EQ(::rmdir("EDDF.txt"), 0);
+  Run("list.txt", "EDDF", "1");
+  EXPECT_TRUE(CurrentRun().resultComplete);  // each run judges its own writes
+}
+
+TEST_F(ScanRunTest, LinesAddedAfterCountingAreNotScanned) {
+  WriteFile("list.txt", "a.bgl");
+  CurrentRun().listPath = "list.txt";
+  CurrentRun().fileCount = CountListEntries("list.txt");
+  WriteFile("list.txt", "a.bgl\nb.bgl\nc.bgl");
+  RunScan("A", "1", nullptr);
+  EXPECT_EQ(ReadFile("A.txt"), MissingRecord("a.bgl", 1) + SummaryRecord(0, "A"));
+}
+
+}  // namespace
+}  // namespace vorlane
