@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "scan/kernels/exact_windows.h"
 #include "scan/kernels/kernel_choice.h"
 
 namespace vorlane {
@@ -38,11 +39,6 @@ ReadResult ReadBlock(int fd, std::uint8_t* into, std::size_t size) {
   return result;
 }
 
-std::uint32_t WindowAt(const std::uint8_t* p) {
-  return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-         std::uint32_t{p[3]} << 24;
-}
-
 // Runs the kernel over the windows of one block and confirms its candidates.
 void ScanWindows(const std::uint8_t* data, std::size_t windows, std::uint64_t base,
                  const MatchTargets& targets, std::uint32_t* candidates, const HitSink& sink) {
@@ -52,7 +48,7 @@ void ScanWindows(const std::uint8_t* data, std::size_t windows, std::uint64_t ba
     const std::size_t found = kernel(data + start, chunk, targets, candidates);
     for (std::size_t k = 0; k < found; ++k) {
       const std::size_t offset = start + candidates[k];
-      const std::uint32_t value = WindowAt(data + offset);
+      const std::uint32_t value = LoadWindow(data + offset);
       if (WithinTolerance(value, targets.shifted, targets.tolerance)) sink(base + offset, HitKind::Code);
       if (WithinTolerance(value, targets.plain, targets.tolerance)) sink(base + offset, HitKind::Ils);
     }

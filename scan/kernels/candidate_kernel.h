@@ -25,4 +25,16 @@ using CandidateKernel = std::size_t (*)(const std::uint8_t* data, std::size_t wi
 std::size_t ScalarCandidates(const std::uint8_t* data, std::size_t windows,
                              const MatchTargets& targets, std::uint32_t* out);
 
+#if defined(__x86_64__)
+// The vector kernels: a 16-bit or 32-bit range filter on every window, then
+// the exact test on the steps that pass it, so they write no false
+// candidates. The AVX2 and AVX-512BW ones may only run where the CPU has them.
+std::size_t Sse2Candidates(const std::uint8_t* data, std::size_t windows,
+                           const MatchTargets& targets, std::uint32_t* out);
+std::size_t Avx2Candidates(const std::uint8_t* data, std::size_t windows,
+                           const MatchTargets& targets, std::uint32_t* out);
+std::size_t Avx512Candidates(const std::uint8_t* data, std::size_t windows,
+                             const MatchTargets& targets, std::uint32_t* out);
+#endif
+
 }  // namespace vorlane

@@ -5,9 +5,17 @@
 namespace vorlane {
 
 const std::vector<KernelInfo>& SupportedKernels() {
-  static const std::vector<KernelInfo> kernels = {
-      {"scalar", &ScalarCandidates},
-  };
+  static const std::vector<KernelInfo> kernels = [] {
+    std::vector<KernelInfo> supported = {{"scalar", &ScalarCandidates}};
+#if defined(__x86_64__)
+    supported.push_back({"sse2", &Sse2Candidates});
+    if (__builtin_cpu_supports("avx2")) supported.push_back({"avx2", &Avx2Candidates});
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")) {
+      supported.push_back({"avx512", &Avx512Candidates});
+    }
+#endif
+    return supported;
+  }();
   return kernels;
 }
 

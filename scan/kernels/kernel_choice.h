@@ -14,7 +14,8 @@ struct KernelInfo {
   CandidateKernel kernel;
 };
 
-// The kernels that can run on this CPU, the plain reference first.
+// The kernels that can run on this CPU, the plain reference first and the
+// fastest last.
 const std::vector<KernelInfo>& SupportedKernels();
 
 // The kernel that the scan uses. VORLANE_KERNEL=<name> forces one of the

@@ -1,0 +1,82 @@
+// 64 windows per step in 512-bit vectors, for CPUs with AVX-512BW, whose
+// unsigned compares into mask registers test a range in two instructions.
+#include <immintrin.h>
+
+#include "scan/kernels/candidate_kernel.h"
+#include "scan/kernels/exact_windows.h"
+#include "scan/kernels/window_filter.h"
+
+#define VORLANE_AVX512 __attribute__((target("avx512f,avx512bw")))
+
+namespace vorlane {
+namespace {
+
+constexpr std::size_t kStep = 64;
+
+VORLANE_AVX512 __m512i Load(const std::uint8_t* p) { return _mm512_loadu_si512(p); }
+
+// Lanes in low .. low + span, unsigned and wrapping.
+struct Range16 {
+  __m512i low, span;
+  VORLANE_AVX512 __mmask32 Within(__m512i lanes) const {
+    return _mm512_cmple_epu16_mask(_mm512_sub_epi16(lanes, low), span);
+  }
+};
+struct Range32 {
+  __m512i low, span;
+  VORLANE_AVX512 __mmask16 Within(__m512i lanes) const {
+    return _mm512_cmple_epu32_mask(_mm512_sub_epi32(lanes, low), span);
+  }
+};
+
+VORLANE_AVX512 Range16 MakeRange16(const HalfRange& half) {
+  return {_mm512_set1_epi16(static_cast<short>(half.base)), _mm512_set1_epi16(static_cast<short>(half.span))};
+}
+VORLANE_AVX512 Range32 MakeRange32(std::uint32_t target, std::uint32_t tolerance) {
+  return {_mm512_set1_epi32(static_cast<int>(target - tolerance)),
+          _mm512_set1_epi32(static_cast<int>(2 * tolerance))};
+}
+
+// Whether a half of some window of the step at p lies in its range: the
+// loads at h and h + 1 hold the halves of all windows of the step.
+VORLANE_AVX512 bool HalvesPass(const std::uint8_t* p, const WindowFilter& filter, const Range16& s,
+                               const Range16& q) {
+  const std::uint8_t* sHalf = p + filter.shifted.offset;
+  const std::uint8_t* qHalf = p + filter.plain.offset;
+  return (s.Within(Load(sHalf)) | s.Within(Load(sHalf + 1)) | q.Within(Load(qHalf)) |
+          q.Within(Load(qHalf + 1))) != 0;
+}
+
+// Whether some window of the step at p lies within the tolerance: the load
+// at p + r holds the windows r, r + 4, r + 8, ...
+VORLANE_AVX512 bool FullPass(const std::uint8_t* p, const Range32& s, const Range32& q) {
+  __mmask16 pass = 0;
+  for (std::size_t r = 0; r < 4; ++r) {
+    const __m512i lanes = Load(p + r);
+    pass |= s.Within(lanes) | q.Within(lanes);
+  }
+  return pass != 0;
+}
+
+}  // namespace
+
+// A step reads bytes c .. c + kStep + 2, so it needs c + kStep <= windows;
+// the remaining windows are tested one by one, never reading past the block.
+VORLANE_AVX512 std::size_t Avx512Candidates(const std::uint8_t* data, std::size_t windows,
+                                            const MatchTargets& targets, std::uint32_t* out) {
+  const WindowFilter filter = ChooseWindowFilter(targets);
+  const Range16 sHalf = MakeRange16(filter.shifted), qHalf = MakeRange16(filter.plain);
+  const Range32 sFull = MakeRange32(targets.shifted, targets.tolerance);
+  const Range32 qFull = MakeRange32(targets.plain, targets.tolerance);
+  std::size_t count = 0;
+  std::size_t c = 0;
+  for (; c + kStep <= windows; c += kStep) {
+    const std::uint8_t* p = data + c;
+    _mm_prefetch(reinterpret_cast<const char*>(p + kPrefetchAhead), _MM_HINT_T0);
+    if (!filter.fullCompare && !HalvesPass(p, filter, sHalf, qHalf)) continue;
+    if (FullPass(p, sFull, qFull)) count = ExactWindows(data, c, c + kStep, targets, out, count);
+  }
+  return ExactWindows(data, c, windows, targets, out, count);
+}
+
+}  // namespace vorlane
