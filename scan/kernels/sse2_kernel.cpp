@@ -34,13 +34,12 @@ Range32 MakeRange32(std::uint32_t target, std::uint32_t tolerance) {
 
 bool Any(__m128i lanes) { return _mm_movemask_epi8(lanes) != 0; }
 
-// Whether a half of some window of the step at p lies in its range: the
-// loads at h and h + 1 hold the halves of all windows of the step.
-bool HalvesPass(const std::uint8_t* p, const WindowFilter& filter, const Range16& s, const Range16& q) {
-  const std::uint8_t* sHalf = p + filter.shifted.offset;
-  const std::uint8_t* qHalf = p + filter.plain.offset;
-  return Any(_mm_or_si128(_mm_or_si128(s.Within(Load(sHalf)), s.Within(Load(sHalf + 1))),
-                          _mm_or_si128(q.Within(Load(qHalf)), q.Within(Load(qHalf + 1)))));
+// Whether the 16-bit value at some offset of the step at p lies in either
+// range: the loads at p and p + 1 hold the values at every offset.
+bool HalvesPass(const std::uint8_t* p, const Range16& s, const Range16& q) {
+  const __m128i even = Load(p), odd = Load(p + 1);
+  return Any(
+      _mm_or_si128(_mm_or_si128(s.Within(even), s.Within(odd)), _mm_or_si128(q.Within(even), q.Within(odd))));
 }
 
 // Whether some window of the step at p lies within the tolerance: the load
@@ -66,13 +65,24 @@ std::size_t Sse2Candidates(const std::uint8_t* data, std::size_t windows, const 
   const Range32 qFull = MakeRange32(targets.plain, targets.tolerance);
   std::size_t count = 0;
   std::size_t c = 0;
+  if (filter.fullCompare) {
+    for (; c + kStep <= windows; c += kStep) {
+      const std::uint8_t* p = data + c;
+      _mm_prefetch(reinterpret_cast<const char*>(p + kPrefetchAhead), _MM_HINT_T0);
+      if (FullPass(p, sFull, qFull)) count = ExactWindows(data, c, c + kStep, targets, out, count);
+    }
+    return ExactWindows(data, c, windows, targets, out, count);
+  }
+  std::size_t tested = 0;
   for (; c + kStep <= windows; c += kStep) {
     const std::uint8_t* p = data + c;
     _mm_prefetch(reinterpret_cast<const char*>(p + kPrefetchAhead), _MM_HINT_T0);
-    if (!filter.fullCompare && !HalvesPass(p, filter, sHalf, qHalf)) continue;
+    if (!HalvesPass(p, sHalf, qHalf)) continue;
+    count = ExactWindows(data, FirstUntested(tested, c), c, targets, out, count);
     if (FullPass(p, sFull, qFull)) count = ExactWindows(data, c, c + kStep, targets, out, count);
+    tested = c + kStep;
   }
-  return ExactWindows(data, c, windows, targets, out, count);
+  return ExactWindows(data, FirstUntested(tested, c), windows, targets, out, count);
 }
 
 }  // namespace vorlane

@@ -24,10 +24,10 @@ bool Common(const HalfRange& range) {
 std::optional<HalfRange> RareHalf(std::uint32_t target, std::uint32_t tolerance) {
   const std::uint32_t low = target - tolerance;
   const std::uint32_t high = target + tolerance;
-  const HalfRange upper{2, static_cast<std::uint16_t>(low >> 16),
+  const HalfRange upper{static_cast<std::uint16_t>(low >> 16),
                         static_cast<std::uint16_t>((high >> 16) - (low >> 16))};
   if (!Common(upper)) return upper;
-  const HalfRange lower{0, static_cast<std::uint16_t>(low), static_cast<std::uint16_t>(2 * tolerance)};
+  const HalfRange lower{static_cast<std::uint16_t>(low), static_cast<std::uint16_t>(2 * tolerance)};
   if (!Common(lower)) return lower;
   return std::nullopt;
 }

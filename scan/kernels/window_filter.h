@@ -10,6 +10,7 @@
 // neither half of a target is rare, the kernel compares the whole windows.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -17,10 +18,12 @@
 
 namespace vorlane {
 
-// A window passes when the 16-bit value at window + offset lies in
-// base .. base + span, counted modulo 2^16. span is at most 0xFFFE.
+// The 16-bit values base .. base + span, counted modulo 2^16; span is at
+// most 0xFFFE. The kernels test the 16-bit value at every offset against the
+// ranges of both targets, whichever half each range is for: a value in range
+// is the lower half of the window at its offset or the upper half of the
+// window two bytes before, and the exact test then looks at both.
 struct HalfRange {
-  std::size_t offset = 0;  // 0: the window's lower half, 2: its upper half
   std::uint16_t base = 0;
   std::uint16_t span = 0;
 };
@@ -32,6 +35,13 @@ struct WindowFilter {
 };
 
 WindowFilter ChooseWindowFilter(const MatchTargets& targets);
+
+// Where the exact test of a step at offset c that passed the half filter
+// starts: at the two windows before c, whose upper halves the step holds,
+// unless windows from `tested` on have been tested already.
+inline std::size_t FirstUntested(std::size_t tested, std::size_t c) {
+  return std::max(tested, c < 2 ? 0 : c - 2);
+}
 
 // Blocks mostly come from memory rather than cache; the vector kernels ask
 // for the bytes this far ahead to keep more of them on the way. A prefetch
