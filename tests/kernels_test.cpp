@@ -2,24 +2,15 @@
 // kernel, on blocks built to reach each branch of the window filter: halves
 // of small magnitude, ranges that cross a 16-bit or the 32-bit boundary,
 // tolerances too large for a half filter, and blocks of every short length.
-// Then the mapped reading that feeds the kernels: the seams between mapped
-// windows, and a file that shrinks while it is scanned.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <random>
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "scan/kernels/candidate_kernel.h"
 #include "scan/kernels/exact_windows.h"
 #include "scan/kernels/kernel_choice.h"
-#include "scan/stream_scan.h"
-#include "tests/support/temp_dir.h"
 
 namespace vorlane {
 namespace {
@@ -186,92 +177,6 @@ INSTANTIATE_TEST_SUITE_P(Supported, KernelTest, ::testing::ValuesIn(VectorKernel
                          });
 // A CPU without vector kernels has nothing to compare.
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(KernelTest);
-
-constexpr std::size_t kMiB = std::size_t{1} << 20;
-
-// Random bytes without a zero, and zero runs [start, start + length): for the
-// empty code at tolerance 0, exactly the windows inside the runs hit.
-struct ZeroRun {
-  std::size_t start;
-  std::size_t length;
-};
-
-std::string BytesWithZeroRuns(std::size_t size, const std::vector<ZeroRun>& runs) {
-  std::mt19937_64 random(6);
-  std::string bytes(size, '\0');
-  for (char& c : bytes) c = static_cast<char>(1 + random() % 255);
-  for (const ZeroRun& run : runs) bytes.replace(run.start, run.length, run.length, '\0');
-  return bytes;
-}
-
-using Hits = std::vector<std::pair<std::uint64_t, HitKind>>;
-
-Hits ExpectedHits(const std::string& bytes, std::size_t size) {
-  Hits hits;
-  for (std::size_t j = 0; j + 4 <= size; ++j) {
-    if (bytes[j] == 0 && bytes[j + 1] == 0 && bytes[j + 2] == 0 && bytes[j + 3] == 0) {
-      hits.emplace_back(j, HitKind::Code);
-      hits.emplace_back(j, HitKind::Ils);
-    }
-  }
-  return hits;
-}
-
-class ScannedFile {
- public:
-  explicit ScannedFile(const std::string& bytes) {
-    testing::WriteFile(dir_ / "f.bgl", bytes);
-    fd_ = ::open((dir_ / "f.bgl").c_str(), O_RDWR | O_CLOEXEC);
-  }
-  ~ScannedFile() { ::close(fd_); }
-  ScannedFile(const ScannedFile&) = delete;
-  ScannedFile& operator=(const ScannedFile&) = delete;
-  int fd() const { return fd_; }
-
- private:
-  testing::TempDir dir_;
-  int fd_ = -1;
-};
-
-// The mapped windows are 16 MiB; runs around every 2 MiB boundary would show
-// a seam at any other multiple as well. The sizes end just past a window.
-TEST(ScanStream, WindowsAcrossMappedSeamsAreExamined) {
-  for (const std::size_t size : {40 * kMiB + 2, 16 * kMiB + 1, 16 * kMiB + 2, 16 * kMiB + 3, 16 * kMiB + 4}) {
-    std::vector<ZeroRun> runs;
-    for (std::size_t at = 2 * kMiB; at + 6 < size; at += 2 * kMiB) runs.push_back({at - 6, 12});
-    runs.push_back({size - std::min<std::size_t>(size, 5), std::min<std::size_t>(size, 5)});
-    const std::string bytes = BytesWithZeroRuns(size, runs);
-    const ScannedFile file(bytes);
-    Hits hits;
-    const StreamEnd end = ScanStream(file.fd(), {0, 0, 0}, [&](std::uint64_t position, HitKind kind) {
-      hits.emplace_back(position, kind);
-    });
-    EXPECT_EQ(end, StreamEnd::Complete);
-    EXPECT_EQ(hits, ExpectedHits(bytes, size)) << size << " bytes";
-  }
-}
-
-// Shrinking a file takes its mapped pages past the new end away; the scan
-// must neither crash nor report windows that no longer exist, and ends as
-// reading the shrunk file would.
-TEST(ScanStream, AFileThatShrinksWhileScannedEndsAtItsNewSize) {
-  constexpr std::size_t kSize = 40 * kMiB;
-  for (const std::size_t shrunk : {8 * kMiB + 5, 20 * kMiB + 5}) {
-    std::vector<ZeroRun> runs;
-    for (std::size_t at = kMiB; at + 8 < kSize; at += kMiB) runs.push_back({at, 8});
-    const std::string bytes = BytesWithZeroRuns(kSize, runs);
-    const ScannedFile file(bytes);
-    Hits hits;
-    const StreamEnd end = ScanStream(file.fd(), {0, 0, 0}, [&](std::uint64_t position, HitKind kind) {
-      if (hits.empty()) {
-        ASSERT_EQ(::ftruncate(file.fd(), static_cast<off_t>(shrunk)), 0);
-      }
-      hits.emplace_back(position, kind);
-    });
-    EXPECT_EQ(end, StreamEnd::Complete);
-    EXPECT_EQ(hits, ExpectedHits(bytes, shrunk)) << "shrunk to " << shrunk;
-  }
-}
 
 }  // namespace
 }  // namespace vorlane
