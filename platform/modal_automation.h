@@ -17,14 +17,16 @@ namespace modal_automation {
 inline constexpr int kMaxRounds = 10000;
 
 // Runs action with the dialog as soon as a visible modal widget of type
-// Dialog (and of the object name, when one is given) is active; schedule it
+// Dialog (and of the object name, when one is given) is active and has the
+// keyboard, as a person would see it; schedule it
 // before the call that opens the dialog. The layer names the dialogs that it
 // builds from templates "dialog" + template id.
 template <class Dialog>
 void WhenModal(std::function<void(Dialog*)> action, QString objectName = {}, int round = 0) {
   QTimer::singleShot(0, [action = std::move(action), objectName, round]() mutable {
     auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog && dialog->isVisible() && (objectName.isEmpty() || dialog->objectName() == objectName)) {
+    if (dialog && dialog->isVisible() && dialog->isActiveWindow() &&
+        (objectName.isEmpty() || dialog->objectName() == objectName)) {
       action(dialog);
     } else if (round < kMaxRounds) {
       WhenModal<Dialog>(std::move(action), std::move(objectName), round + 1);
