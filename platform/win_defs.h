@@ -47,7 +47,7 @@ inline constexpr DWORD WS_SYSMENU = 0x00080000;
 inline constexpr DWORD WS_THICKFRAME = 0x00040000;
 inline constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
 inline constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
-inline constexpr DWORD WS_TABSTOP = 0x00010000;
+inline constexpr DWORD WS_TABSTOP = 0x00010000;  // controls only, so it may share a bit
 inline constexpr DWORD WS_OVERLAPPEDWINDOW =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 inline constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;

@@ -69,5 +69,6 @@ class CWnd {
   PaintRecorder* paintRecorder_ = nullptr;
 };
 
-// The window's widget's size and place on screen, for the system metrics.
+// The primary screen's width (SM_CXSCREEN) or height (SM_CYSCREEN) in
+// pixels; 0 for any other index.
 int GetSystemMetrics(int index);

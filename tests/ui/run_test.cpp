@@ -2,6 +2,7 @@
 // file, the result screen, the progress bar and the ways to cancel.
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -196,6 +197,22 @@ TEST_F(Run, TheParameterDialogOpensAsLaidOut) {
       },
       kParameterDialogName);
   TriggerMenu("Start");
+}
+
+TEST_F(Run, AListNameInAFolderThatDoesNotExistIsNotAccepted) {
+  bool stayedOpen = false;
+  WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+        ->setText(QString::fromStdString((folder() / "no such folder" / "list.txt").string()));
+    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    buttons->button(QDialogButtonBox::Open)->click();
+    stayedOpen = dialog->isVisible();
+    buttons->button(QDialogButtonBox::Cancel)->click();
+  });
+  TriggerMenu("Start");
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(std::filesystem::current_path(), folder() / "start");
+  EXPECT_EQ(vorlane::CurrentRun().screenState, vorlane::ScreenState::ListMissingScreen);
 }
 
 // Every way out of either dialog that is not OK leads to the list-missing
