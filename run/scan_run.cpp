@@ -14,6 +14,7 @@ void RunScan(std::string_view codeText, std::string_view toleranceText,
   RunContext& run = CurrentRun();
   run.code = codeText;
   run.toleranceText = toleranceText;
+  run.resultFileName = ResultFileName(run.code);
   run.resultComplete = CreateResultFile(run.code);
   run.occurrenceCount = 0;
 

@@ -57,6 +57,7 @@ TEST_F(ScanRunTest, WritesEveryEntrysRecordsInListOrderThenTheSummary) {
   const RunContext& run = CurrentRun();
   EXPECT_EQ(run.occurrenceCount, 4);
   EXPECT_EQ(run.code, "EDDF");  // upper case after the run, for the result screen
+  EXPECT_EQ(run.resultFileName, "eddf.txt");  // the file keeps the code as typed
   EXPECT_EQ(run.toleranceText, "1");
   EXPECT_TRUE(run.resultComplete);
   EXPECT_EQ(progressCalls_, 4);

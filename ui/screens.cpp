@@ -70,8 +70,9 @@ void CMainFrame::OnPaint() {
                  "Parsing of file " + CString(run.listPath) + " for <" + code + "> performed,");
       const char* written = run.resultComplete ? "Result written to file <"
                                                : "Result could not be written to file <";
+      // The file's own name: on a case-sensitive file system the code as typed.
       dc.TextOut(halfWidth - 260, halfHeight - 20,
-                 written + code + ".txt> in selected directory");
+                 written + CString(run.resultFileName) + "> in selected directory");
       CString count;
       count.Format("%lld", static_cast<long long>(run.fileCount));
       dc.TextOut(50, m_clientHeight - 50, count + " files parsed...");
