@@ -22,7 +22,8 @@ constexpr mode_t kResultFileMode = 0666;
 std::string ResultFileName(std::string_view code) {
   std::string name = Cp1252ToUtf8(code);
   for (char& c : name) {
-    if (c == '/' || c == '\\') c = '_';
+    // A NUL would end the name early, so the file would have another one.
+    if (c == '/' || c == '\\' || c == '\0') c = '_';
   }
   return name + ".txt";
 }

@@ -11,7 +11,8 @@
 namespace vorlane {
 
 // The code as typed, in UTF-8, plus ".txt"; '/' and '\' become '_' so that the
-// file always lies in the current directory.
+// file always lies in the current directory, and so does NUL, which the
+// system would take for the end of the name.
 std::string ResultFileName(std::string_view code);
 
 // Creates the file empty, or truncates it; false when that fails.
