@@ -16,7 +16,8 @@ targets=(list_file scan_file kernels records)
 cmake --build "$build_dir" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 # Longest inputs: list files whose lines pass the 4096-byte cap; the rest
-# stays small, so that runs go through many inputs.
+# stays small, so that runs go through many inputs. No input may make the
+# code ask for more than 64 MiB at once.
 declare -A max_len=([list_file]=10000 [scan_file]=4096 [kernels]=4096 [records]=512)
 mkdir -p "$build_dir/findings"
 for target in "${targets[@]}"; do
@@ -25,7 +26,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$work"
   echo "fuzzing $target for ${seconds}s"
   "$build_dir/fuzz_$target" "$work" "$PWD/tests/fuzz/corpus/$target" \
-    -max_total_time="$seconds" -max_len="${max_len[$target]}" -rss_limit_mb=1024 -timeout=20 \
+    -max_total_time="$seconds" -max_len="${max_len[$target]}" -rss_limit_mb=1024 -malloc_limit_mb=64 -timeout=20 \
     -print_final_stats=1 -artifact_prefix="$build_dir/findings/$target-" 2>"$build_dir/$target.log" ||
     { tail -n 40 "$build_dir/$target.log"; echo "fuzz_$target: finding, see $build_dir/findings/"; exit 1; }
   grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb)' "$build_dir/$target.log" | sed "s/^/  /"
