@@ -14,7 +14,6 @@
 #include "run/run_context.h"
 #include "run/scan_run.h"
 #include "scan/code_page.h"
-#include "scan/result_file.h"
 
 namespace {
 
@@ -84,7 +83,7 @@ int main(int argc, char** argv) {
 
   std::error_code error;
   const std::filesystem::path folder = std::filesystem::current_path(error);
-  const std::string resultPath = (folder / vorlane::ResultFileName(args.code)).string();
+  const std::string resultPath = (folder / run.resultFileName).string();
   if (!run.resultComplete) {
     std::fprintf(stderr, "vorlane-scan: error: the result file '%s' could not be fully written\n",
                  resultPath.c_str());

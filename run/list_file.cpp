@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "scan/file_io.h"
+
 namespace vorlane {
 namespace {
 
@@ -17,7 +19,7 @@ class ListReader {
  public:
   ListReader(const std::string& path, const ListPosition& start) : position_(start) {
     if (position_.atEnd) return;
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    fd_ = io::Open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     struct stat status {};
     if (fd_ >= 0 && (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode))) {
       ::close(fd_);
@@ -25,8 +27,7 @@ class ListReader {
     }
     if (fd_ < 0 || (position_.offset > 0 &&
                     ::lseek(fd_, static_cast<off_t>(position_.offset), SEEK_SET) < 0)) {
-      failed_ = true;
-      position_.atEnd = true;
+      Fail();
     }
   }
   ListReader(const ListReader&) = delete;
@@ -35,8 +36,6 @@ class ListReader {
     if (fd_ >= 0) ::close(fd_);
   }
 
-  // False when the file could not be opened at all.
-  bool opened() const { return !failed_; }
   const ListPosition& position() const { return position_; }
 
   // Reads one entry into *text (when text is not null) and reports whether
@@ -47,10 +46,7 @@ class ListReader {
     std::size_t lineLength = 0;
     bool crPending = false;  // a CR that is dropped if LF follows
     for (;;) {
-      if (next_ == end_ && !Refill()) {
-        position_.atEnd = true;
-        break;
-      }
+      if (next_ == end_ && !Refill()) break;
       const char c = *next_++;
       ++position_.offset;
       if (c == kEndOfContent) {
@@ -66,6 +62,7 @@ class ListReader {
       if (!crPending) Keep(text, c, lineLength);
     }
     if (crPending) Keep(text, '\r', lineLength);
+    if (position_.failed && text) text->clear();  // a line read in part names nothing
   }
 
  private:
@@ -74,20 +71,33 @@ class ListReader {
     ++lineLength;
   }
 
+  // False at the end of the file, and after a failed read, which also marks
+  // the position as failed: what follows is unknown, not absent.
   bool Refill() {
     for (;;) {
-      const ssize_t n = ::read(fd_, buffer_, sizeof buffer_);
+      const ssize_t n = io::Read(fd_, buffer_, sizeof buffer_);
       if (n > 0) {
         next_ = buffer_;
         end_ = buffer_ + n;
         return true;
       }
-      if (n == 0 || errno != EINTR) return false;
+      if (n == 0) {
+        position_.atEnd = true;
+        return false;
+      }
+      if (errno != EINTR) {
+        Fail();
+        return false;
+      }
     }
   }
 
+  void Fail() {
+    position_.failed = true;
+    position_.atEnd = true;
+  }
+
   int fd_ = -1;
-  bool failed_ = false;
   ListPosition position_;
   char buffer_[8192];
   const char* next_ = buffer_;
@@ -98,13 +108,12 @@ class ListReader {
 
 std::int64_t CountListEntries(const std::string& listPath) {
   ListReader reader(listPath, ListPosition{});
-  if (!reader.opened()) return 0;
   std::int64_t count = 0;
   do {
     reader.Read(nullptr);
     ++count;
   } while (!reader.position().atEnd);
-  return count;
+  return reader.position().failed ? 0 : count;
 }
 
 std::string FetchListEntry(const std::string& listPath, std::int64_t index) {

@@ -6,7 +6,7 @@
 // line feed is an entry too, so a final line break yields a last, empty entry
 // and an empty file yields one. Every count and fetch opens the file afresh,
 // creating it empty when it is missing; a file that is neither readable nor
-// creatable, or not a regular file, has no entries.
+// creatable, not a regular file, or whose reading fails, has no entries.
 #pragma once
 
 #include <cstddef>
@@ -25,7 +25,9 @@ std::string FetchListEntry(const std::string& listPath, std::int64_t index);
 // Where the next entry starts, so that a run reads each line once.
 struct ListPosition {
   std::uint64_t offset = 0;
-  bool atEnd = false;  // the content has ended; every further entry is empty
+  bool atEnd = false;   // the content has ended; every further entry is empty
+  bool failed = false;  // the file could not be opened or read here, so the
+                        // entries from here on are unknown rather than empty
 };
 
 // The entry that starts at position; advances position to the next entry.

@@ -21,6 +21,7 @@ struct RunContext {
   std::string listPath;       // the list file's name, relative to the current directory
   std::string code;           // as typed; upper case once a run has ended
   std::string toleranceText;  // as typed
+  std::string resultFileName;  // the result file as named on disk, in UTF-8
   std::int64_t fileCount = 0;
   std::int64_t occurrenceCount = 0;
   bool resultComplete = true;  // every write of the last run reached the result file

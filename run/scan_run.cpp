@@ -14,22 +14,30 @@ void RunScan(std::string_view codeText, std::string_view toleranceText,
   RunContext& run = CurrentRun();
   run.code = codeText;
   run.toleranceText = toleranceText;
+  run.resultFileName = ResultFileName(run.code);
   run.resultComplete = CreateResultFile(run.code);
   run.occurrenceCount = 0;
 
   ListPosition next;
   for (std::int64_t index = 0; index < run.fileCount; ++index) {
     const std::string entry = FetchListEntryAt(run.listPath, next);
+    if (next.failed) run.resultComplete = false;  // the list's remaining entries are unknown
     if (progress) progress();
-    const ScanOutcome outcome = ScanFile(entry, run.code, run.toleranceText, index);
+    // Once a record is lost the run writes no more: the file then holds the
+    // run's first records, whole and in order, and no summary that would
+    // vouch for the rest.
+    const RecordsTo records = run.resultComplete ? RecordsTo::ResultFile : RecordsTo::Nowhere;
+    const ScanOutcome outcome = ScanFile(entry, run.code, run.toleranceText, index, records);
     run.occurrenceCount += outcome.hits;
     run.resultComplete = run.resultComplete && outcome.resultWritten;
   }
 
-  ResultFile result = AppendToResultFile(run.code);  // the name keeps the code as typed
+  const std::string codeAsTyped = run.code;  // it names the result file
   run.code = UpperCase1252(run.code);
+  if (!run.resultComplete) return;
+  ResultFile result = AppendToResultFile(codeAsTyped);
   WriteSummaryRecord(result, run.occurrenceCount, run.code);
-  run.resultComplete = result.Close() && run.resultComplete;
+  run.resultComplete = result.Close();
 }
 
 }  // namespace vorlane

@@ -10,7 +10,9 @@ namespace vorlane {
 // the tolerance text there, and leaves the occurrence count, whether the
 // result file was fully written, and the code in upper case. progress is
 // called once per entry, before that entry is scanned. The call returns when
-// the summary has been written.
+// the summary has been written. A run that cannot write a record, or cannot
+// read the list to the end, goes on counting, but writes nothing more, not
+// even the summary, and leaves resultComplete false.
 void RunScan(std::string_view codeText, std::string_view toleranceText,
              const std::function<void()>& progress);
 

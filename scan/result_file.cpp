@@ -1,12 +1,14 @@
 #include "scan/result_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <utility>
 
 #include "scan/code_page.h"
+#include "scan/file_io.h"
 
 namespace vorlane {
 namespace {
@@ -20,19 +22,20 @@ constexpr mode_t kResultFileMode = 0666;
 std::string ResultFileName(std::string_view code) {
   std::string name = Cp1252ToUtf8(code);
   for (char& c : name) {
-    if (c == '/' || c == '\\') c = '_';
+    // A NUL would end the name early, so the file would have another one.
+    if (c == '/' || c == '\\' || c == '\0') c = '_';
   }
   return name + ".txt";
 }
 
 bool CreateResultFile(std::string_view code) {
-  const int fd = ::open(ResultFileName(code).c_str(), kResultFileFlags | O_TRUNC, kResultFileMode);
+  const int fd = io::Open(ResultFileName(code).c_str(), kResultFileFlags | O_TRUNC, kResultFileMode);
   if (fd < 0) return false;
   return ::close(fd) == 0;
 }
 
 ResultFile AppendToResultFile(std::string_view code) {
-  return ResultFile(::open(ResultFileName(code).c_str(), kResultFileFlags | O_APPEND, kResultFileMode));
+  return ResultFile(io::Open(ResultFileName(code).c_str(), kResultFileFlags | O_APPEND, kResultFileMode));
 }
 
 ResultFile::ResultFile(ResultFile&& other) noexcept
@@ -41,18 +44,32 @@ ResultFile::ResultFile(ResultFile&& other) noexcept
 ResultFile::~ResultFile() { Close(); }
 
 void ResultFile::Write(std::string_view record) {
-  if (fd_ < 0) {
-    ok_ = false;
-    return;
-  }
-  while (!record.empty() && ok_) {
-    const ssize_t n = ::write(fd_, record.data(), record.size());
+  if (fd_ < 0) ok_ = false;
+  if (!ok_) return;
+  std::size_t written = 0;
+  while (written < record.size()) {
+    const ssize_t n = io::Write(fd_, record.data() + written, record.size() - written);
     if (n > 0) {
-      record.remove_prefix(static_cast<std::size_t>(n));
-    } else if (n < 0 && errno != EINTR) {
-      ok_ = false;
+      written += static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      ok_ = false;  // an error, or a write that makes no progress
+      break;
     }
   }
+  if (!ok_ && written > 0) DropPartialRecord(written);
+}
+
+void ResultFile::DropPartialRecord(std::size_t written) {
+  // After an appending write the offset is the end of what it wrote. Cut
+  // back only while that is still the file's end, so that nothing another
+  // writer added afterwards is lost.
+  const off_t end = ::lseek(fd_, 0, SEEK_CUR);
+  struct stat status {};
+  const bool stillAtEnd = end >= 0 && ::fstat(fd_, &status) == 0 && status.st_size == end;
+  // Should this fail as well, ok() still reports the file as incomplete.
+  if (stillAtEnd) static_cast<void>(::ftruncate(fd_, end - static_cast<off_t>(written)));
 }
 
 bool ResultFile::Close() {

@@ -1,6 +1,8 @@
 // The result file: its name, how a run creates it and how each operation
 // opens it for appending. Every record reaches the file with one write of its
-// own, so a run that stops early leaves only whole records behind.
+// own, so a run that stops early leaves only whole records behind; a record
+// that the file takes only in part (a full disk, a file-size limit) is cut
+// back out again.
 #pragma once
 
 #include <string>
@@ -9,7 +11,8 @@
 namespace vorlane {
 
 // The code as typed, in UTF-8, plus ".txt"; '/' and '\' become '_' so that the
-// file always lies in the current directory.
+// file always lies in the current directory, and so does NUL, which the
+// system would take for the end of the name.
 std::string ResultFileName(std::string_view code);
 
 // Creates the file empty, or truncates it; false when that fails.
@@ -25,7 +28,8 @@ class ResultFile {
   ResultFile& operator=(ResultFile&&) = delete;
   ~ResultFile();
 
-  // Writes one whole record.
+  // Writes one whole record, or nothing: after a failed write it is removed
+  // again, and later writes are skipped.
   void Write(std::string_view record);
 
   // Closes the file; returns ok().
@@ -35,6 +39,9 @@ class ResultFile {
   bool ok() const { return ok_; }
 
  private:
+  // Removes the last `written` bytes, the start of a record that failed.
+  void DropPartialRecord(std::size_t written);
+
   int fd_;
   bool ok_;
 };

@@ -13,13 +13,13 @@
 namespace vorlane {
 
 ScanOutcome ScanFile(std::string_view path, std::string_view code, std::string_view toleranceText,
-                     std::int64_t entryIndex) {
+                     std::int64_t entryIndex, RecordsTo records) {
   const std::string upperCode = UpperCase1252(code);
   const std::uint32_t ident = PackIdent(upperCode);
   const std::int64_t tolerance = ParseTolerance(toleranceText);
 
   ScanOutcome outcome;
-  ResultFile result = AppendToResultFile(code);
+  ResultFile result = records == RecordsTo::ResultFile ? AppendToResultFile(code) : ResultFile(-1);
   const SceneryFile scenery(path);
   StreamEnd end = StreamEnd::Unreadable;
   if (scenery.fd() >= 0) {

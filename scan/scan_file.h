@@ -12,11 +12,16 @@ struct ScanOutcome {
   bool resultWritten = false;  // every record reached the result file whole
 };
 
+// Where the entry's records go: a run that has lost a record writes no more,
+// so that its result file never shows a gap.
+enum class RecordsTo { ResultFile, Nowhere };
+
 // path is the list entry, code the code as typed (it names the result file;
 // its upper-case form is packed and written), entryIndex the entry's 0-based
 // index in the list. Only a regular file is scanned; anything else, an entry
 // holding a NUL byte, or a file whose first read fails is a missing file.
+// With RecordsTo::Nowhere the hits are only counted.
 ScanOutcome ScanFile(std::string_view path, std::string_view code, std::string_view toleranceText,
-                     std::int64_t entryIndex);
+                     std::int64_t entryIndex, RecordsTo records = RecordsTo::ResultFile);
 
 }  // namespace vorlane

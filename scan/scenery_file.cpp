@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "scan/file_io.h"
+
 namespace vorlane {
 
 SceneryFile::SceneryFile(std::string_view path) {
@@ -13,7 +15,7 @@ SceneryFile::SceneryFile(std::string_view path) {
   if (path.find('\0') != std::string_view::npos) return;
   // Non-blocking, so that a FIFO or a device does not hang the open; for a
   // regular file the flag changes nothing.
-  const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int fd = io::Open(std::string(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return;
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

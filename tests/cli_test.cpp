@@ -1,6 +1,10 @@
 // vorlane-scan end to end, as a script would call it.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <string>
 #include <vector>
@@ -114,6 +118,45 @@ TEST_F(CliTest, UnusableListsAndResultsAreErrors) {
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_NE(result.err.find("could not be fully written"), std::string::npos);
   EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliTest, AFileSizeLimitLeavesOnlyTheWholeRecordsBeforeIt) {
+  // The second record crosses the limit; the third and the summary would
+  // still fit after it, but a file with a gap is not written.
+  const std::string longEntry(300, 'l');
+  WriteFile(dir_ / "list.txt", "a.bgl\n" + longEntry + "\nb.bgl");
+  const std::string first = testing::MissingRecord("a.bgl", 1);
+  const rlim_t limit = first.size() + 150;
+  ASSERT_LT(limit, first.size() + testing::MissingRecord(longEntry, 2).size());
+  const testing::ProcessResult result = RunProcess({VORLANE_SCAN_BINARY, "list.txt", "EDDF"}, dir_.path(), [limit] {
+    const rlimit fileSize{limit, limit};
+    ::setrlimit(RLIMIT_FSIZE, &fileSize);
+    std::signal(SIGXFSZ, SIG_IGN);  // so that the write fails instead of ending the program
+  });
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("could not be fully written"), std::string::npos) << result.err;
+  EXPECT_EQ(ReadFile(dir_ / "EDDF.txt"), first);
+}
+
+TEST_F(CliTest, AResultFileThatIsALinkIsNeverWrittenThrough) {
+  WriteFile(dir_ / "precious.txt", "keep me");
+  ASSERT_EQ(::mkdir((dir_ / "sub").c_str(), 0777), 0);
+  WriteFile(dir_ / "sub/list.txt", "a.bgl");
+  const struct {
+    const char* code;
+    const char* target;  // from sub/
+  } links[] = {{"EDDF", "../precious.txt"}, {"KPDX", "../outside.txt"}};
+  for (const auto& link : links) {
+    const std::string name = dir_ / ("sub/" + std::string(link.code) + ".txt");
+    ASSERT_EQ(::symlink(link.target, name.c_str()), 0);
+    const testing::ProcessResult result = Scan({"sub/list.txt", link.code});
+    EXPECT_EQ(result.exitCode, 1) << link.target;
+    EXPECT_NE(result.err.find("could not be fully written"), std::string::npos) << link.target;
+    struct stat status {};
+    EXPECT_TRUE(::lstat(name.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) << link.target;
+  }
+  EXPECT_EQ(ReadFile(dir_ / "precious.txt"), "keep me");
+  EXPECT_FALSE(testing::Exists(dir_ / "outside.txt"));
 }
 
 TEST_F(CliTest, TheBundledExampleGivesItsKnownResult) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "run/list_file.h"
+#include "tests/support/fault_hooks.h"
 #include "tests/support/temp_dir.h"
 
 namespace vorlane {
@@ -107,6 +108,23 @@ TEST(ListFile, AShortenedListYieldsEmptyEntries) {
   WriteFile(list, "a");
   EXPECT_EQ(FetchListEntryAt(list, position), "");
   EXPECT_EQ(FetchListEntry(list, 2), "");
+}
+
+TEST(ListFile, AReadErrorIsNotTheEndOfTheList) {
+  TempDir dir;
+  const std::string list = dir / "list.txt";
+  WriteFile(list, "a.bgl\nb.bgl\nc.bgl");
+  testing::FaultPlan plan;
+  plan.path = list;
+  plan.readFailsAt = 8;  // inside "b.bgl"
+  const testing::ScopedFaults faults(plan);
+  EXPECT_EQ(CountListEntries(list), 0);
+  ListPosition position;
+  EXPECT_EQ(FetchListEntryAt(list, position), "a.bgl");
+  EXPECT_FALSE(position.failed);
+  EXPECT_EQ(FetchListEntryAt(list, position), "");  // not the "b." read so far
+  EXPECT_TRUE(position.failed);
+  EXPECT_EQ(FetchListEntry(list, 1), "");
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ TEST(ResultFile, NameIsTheCodeAsTypedKeptInTheCurrentFolder) {
   EXPECT_EQ(ResultFileName("../X"), ".._X.txt");
   EXPECT_EQ(ResultFileName("a\\b/"), "a_b_.txt");
   EXPECT_EQ(ResultFileName("\xE4"), "\xC3\xA4.txt");
+  EXPECT_EQ(ResultFileName(std::string("\0\x01", 2)), "_\x01.txt");  // found by fuzzing
 }
 
 TEST(ResultFile, CreateTruncatesAndAppendAddsAtTheEnd) {

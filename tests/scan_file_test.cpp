@@ -2,17 +2,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <string>
+#include <vector>
 
 #include "scan/scan_file.h"
+#include "tests/support/fault_hooks.h"
 #include "tests/support/reference_scan.h"
 #include "tests/support/temp_dir.h"
 
 namespace vorlane {
 namespace {
 
+using testing::FaultPlan;
 using testing::MissingRecord;
 using testing::ReadFile;
+using testing::ReferenceHitRecords;
+using testing::ScopedFaults;
 using testing::ScopedChdir;
 using testing::TempDir;
 using testing::WriteFile;
@@ -118,6 +124,67 @@ TEST_F(ScanFileTest, RecordsNameTheUpperCaseCodeAndTheFileTheCodeAsTyped) {
   WriteFile("a.bgl", std::string("\x80\x01\x00\x00", 4));
   EXPECT_EQ(Scan("a.bgl", "a", "0"), "\r\nA found in file a.bgl at position 0x0\r\n\r\n");
   EXPECT_FALSE(testing::Exists("A.txt"));
+}
+
+constexpr std::uint64_t kReadBlock = std::uint64_t{256} << 10;
+
+// Bytes in which the shifted EDDF lies at every 13th offset, so that cuts at
+// neighbouring offsets fall at different places of a hit.
+std::string HitsEvery13Bytes(std::size_t size) {
+  std::string bytes;
+  while (bytes.size() < size) bytes += std::string("\xE0\x8C\xB7\x01", 4) + std::string(9, '\x55');
+  bytes.resize(size);
+  return bytes;
+}
+
+TEST_F(ScanFileTest, AReadErrorKeepsTheRecordsBeforeItAndSkipsTheRest) {
+  std::string bytes(2 * kReadBlock + 17, '\x55');
+  const std::vector<std::uint64_t> hits = {0, 91, kReadBlock - 6, kReadBlock - 2, kReadBlock + 2, 2 * kReadBlock + 13};
+  for (const std::uint64_t at : hits) bytes.replace(at, 4, "\xE0\x8C\xB7\x01");
+  WriteFile("a.bgl", bytes);
+  std::vector<std::uint64_t> failures = {1, kReadBlock, bytes.size() + 1};
+  for (const std::uint64_t hit : hits) {
+    for (std::uint64_t at = hit + 2; at <= hit + 5; ++at) failures.push_back(at);  // cutting the hit or not
+  }
+  for (const std::uint64_t at : failures) {
+    FaultPlan plan;
+    plan.path = "a.bgl";
+    plan.readFailsAt = at;
+    const ScopedFaults faults(plan);
+    EXPECT_EQ(Scan("a.bgl", "EDDF", "0"), ReferenceHitRecords(bytes.substr(0, at), "EDDF", 0, "a.bgl"))
+        << "read fails at " << at;
+    EXPECT_TRUE(outcome_.resultWritten);
+  }
+  FaultPlan unreadable;
+  unreadable.path = "a.bgl";
+  unreadable.readFailsAt = 0;
+  const ScopedFaults faults(unreadable);
+  EXPECT_EQ(Scan("a.bgl", "EDDF", "0", 4), MissingRecord("a.bgl", 5));
+}
+
+TEST_F(ScanFileTest, AFileChangedWhileScannedGivesTheRecordsOfTheBytesRead) {
+  const std::string original = HitsEvery13Bytes(kReadBlock + 5000);
+  const std::string grown = original + std::string(20, '\x55') + HitsEvery13Bytes(3000);
+  const struct {
+    const char* name;
+    std::uint64_t at;
+    std::string becomes;
+    std::string read;
+  } cases[] = {
+      {"shrinks behind the reader", kReadBlock + 100, original.substr(0, 1000), original.substr(0, kReadBlock + 100)},
+      {"shrinks ahead of the reader", 1000, original.substr(0, kReadBlock + 201), original.substr(0, kReadBlock + 201)},
+      {"emptied", 10, "", original.substr(0, 10)},
+      {"grows", kReadBlock + 100, grown, grown},
+  };
+  for (const auto& c : cases) {
+    WriteFile("a.bgl", original);
+    FaultPlan plan;
+    plan.path = "a.bgl";
+    plan.changeAt = c.at;
+    plan.change = [&c] { WriteFile("a.bgl", c.becomes); };
+    const ScopedFaults faults(plan);
+    EXPECT_EQ(Scan("a.bgl", "EDDF", "0"), ReferenceHitRecords(c.read, "EDDF", 0, "a.bgl")) << c.name;
+  }
 }
 
 }  // namespace

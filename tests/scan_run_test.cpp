@@ -1,20 +1,26 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <numeric>
 #include <string>
+#include <vector>
 
 #include "run/list_file.h"
 #include "run/run_context.h"
 #include "run/scan_run.h"
+#include "tests/support/fault_hooks.h"
 #include "tests/support/reference_scan.h"
 #include "tests/support/temp_dir.h"
 
 namespace vorlane {
 namespace {
 
+using testing::FaultPlan;
 using testing::MissingRecord;
 using testing::ReadFile;
 using testing::ReferenceHitRecords;
+using testing::ScopedFaults;
 using testing::SummaryRecord;
 using testing::WriteFile;
 
@@ -57,6 +63,7 @@ TEST_F(ScanRunTest, WritesEveryEntrysRecordsInListOrderThenTheSummary) {
   const RunContext& run = CurrentRun();
   EXPECT_EQ(run.occurrenceCount, 4);
   EXPECT_EQ(run.code, "EDDF");  // upper case after the run, for the result screen
+  EXPECT_EQ(run.resultFileName, "eddf.txt");  // the file keeps the code as typed
   EXPECT_EQ(run.toleranceText, "1");
   EXPECT_TRUE(run.resultComplete);
   EXPECT_EQ(progressCalls_, 4);
@@ -114,6 +121,91 @@ TEST_F(ScanRunTest, LinesAddedAfterCountingAreNotScanned) {
   WriteFile("list.txt", "a.bgl\nb.bgl\nc.bgl");
   RunScan("A", "1", nullptr);
   EXPECT_EQ(ReadFile("A.txt"), MissingRecord("a.bgl", 1) + SummaryRecord(0, "A"));
+}
+
+// The longest run of whole records from the start that fits into budget bytes.
+std::string WholeRecordsWithin(const std::vector<std::string>& records, std::size_t budget) {
+  std::string kept;
+  for (const std::string& record : records) {
+    if (kept.size() + record.size() > budget) break;
+    kept += record;
+  }
+  return kept;
+}
+
+TEST_F(ScanRunTest, AFailedWriteKeepsTheWholeRecordsBeforeItAndTheRunGoesOn) {
+  WriteFile("hit.bgl", kEddfShifted);
+  WriteFile("list.txt", "hit.bgl\nmissing.bgl\nhit.bgl\nhit.bgl");
+  const std::string hit = ReferenceHitRecords(kEddfShifted, "EDDF", 0, "hit.bgl");
+  const std::vector<std::string> records = {hit, MissingRecord("missing.bgl", 2), hit, hit, SummaryRecord(3, "EDDF")};
+  const std::size_t total = std::accumulate(records.begin(), records.end(), std::string()).size();
+  const std::size_t firstTwo = records[0].size() + records[1].size();
+  for (const std::size_t budget : {std::size_t{0}, std::size_t{1}, records[0].size(), firstTwo + 1, total - 1}) {
+    FaultPlan plan;
+    plan.path = "EDDF.txt";
+    plan.writeBudget = budget;
+    const ScopedFaults faults(plan);
+    Run("list.txt", "EDDF", "0");
+    EXPECT_EQ(ReadFile("EDDF.txt"), WholeRecordsWithin(records, budget)) << "budget " << budget;
+    EXPECT_FALSE(CurrentRun().resultComplete) << budget;
+    EXPECT_EQ(progressCalls_, 4);
+    EXPECT_EQ(CurrentRun().occurrenceCount, 3);
+  }
+  FaultPlan enough;
+  enough.path = "EDDF.txt";
+  enough.writeBudget = total;
+  const ScopedFaults faults(enough);
+  Run("list.txt", "EDDF", "0");
+  EXPECT_EQ(ReadFile("EDDF.txt"), WholeRecordsWithin(records, total));
+  EXPECT_TRUE(CurrentRun().resultComplete);
+}
+
+TEST_F(ScanRunTest, AnOpenThatFailsIsReportedAndNothingAfterItIsWritten) {
+  WriteFile("hit.bgl", kEddfShifted);
+  WriteFile("list.txt", "hit.bgl\nhit.bgl\nhit.bgl");
+  const std::string hit = ReferenceHitRecords(kEddfShifted, "EDDF", 0, "hit.bgl");
+  const struct {
+    const char* path;
+    int failingOpen;
+    std::string written;
+    bool complete;
+  } cases[] = {
+      // A scenery file that cannot be opened is a missing file; the run is whole.
+      {"hit.bgl", 2, hit + MissingRecord("hit.bgl", 2) + hit + SummaryRecord(2, "EDDF"), true},
+      // Opens of the result file: 1 creates it, 2 to 4 take the entries, 5 the
+      // summary. When the first fails, no record is appended to the old file.
+      {"EDDF.txt", 1, "an earlier run's result", false},
+      {"EDDF.txt", 3, hit, false},
+      {"EDDF.txt", 5, hit + hit + hit, false},
+      // Opens of the list: 1 counts it, 2 to 4 fetch the entries.
+      {"list.txt", 3, hit, false},
+  };
+  for (const auto& c : cases) {
+    WriteFile("EDDF.txt", "an earlier run's result");
+    FaultPlan plan;
+    plan.path = c.path;
+    plan.failingOpen = c.failingOpen;
+    plan.openError = EMFILE;
+    const ScopedFaults faults(plan);
+    Run("list.txt", "EDDF", "0");
+    EXPECT_EQ(ReadFile("EDDF.txt"), c.written) << c.path << " open " << c.failingOpen;
+    EXPECT_EQ(CurrentRun().resultComplete, c.complete) << c.path << " open " << c.failingOpen;
+    EXPECT_EQ(progressCalls_, 3);
+  }
+}
+
+TEST_F(ScanRunTest, AListThatCannotBeReadToTheEndLeavesTheResultIncomplete) {
+  WriteFile("hit.bgl", kEddfShifted);
+  WriteFile("list.txt", "hit.bgl\nhit.bgl\nhit.bgl");
+  CurrentRun().listPath = "list.txt";
+  CurrentRun().fileCount = CountListEntries("list.txt");
+  FaultPlan plan;
+  plan.path = "list.txt";
+  plan.readFailsAt = 10;  // inside the second entry
+  const ScopedFaults faults(plan);
+  RunScan("EDDF", "0", nullptr);
+  EXPECT_EQ(ReadFile("EDDF.txt"), ReferenceHitRecords(kEddfShifted, "EDDF", 0, "hit.bgl"));
+  EXPECT_FALSE(CurrentRun().resultComplete);
 }
 
 }  // namespace

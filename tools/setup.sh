@@ -3,7 +3,7 @@
 # that are missing. Extra package names may be given as arguments.
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev "$@")
+packages=(g++ cmake make libgtest-dev qt6-base-dev fonts-dejavu-core "$@")
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -37,7 +37,6 @@ std::uint32_t ReferencePack(std::string_view upperCode) {
 std::string ReferenceHitRecords(std::string_view bytes, std::string_view code, int tolerance,
                                 std::string_view path, std::int64_t* hits) {
   const std::string upper = UpperCase1252(code);
-  const std::string file(path);
   const std::uint32_t plain = ReferencePack(upper);
   const std::uint32_t shifted = plain * 32;
   std::string records;
@@ -46,13 +45,11 @@ std::string ReferenceHitRecords(std::string_view bytes, std::string_view code, i
     std::uint32_t value = 0;
     for (int k = 3; k >= 0; --k) value = value * 256 + static_cast<unsigned char>(bytes[j + k]);
     if (Near(value, shifted, tolerance)) {
-      records += "\r\n" + upper + " found in file " + file + " at position " +
-                 Format("0x%" PRIX64, static_cast<std::uint64_t>(j)) + "\r\n\r\n";
+      records += CodeHitRecord(upper, path, j);
       ++count;
     }
     if (Near(value, plain, tolerance)) {
-      records += "\r\nILS ID " + upper + " in Runway-record found in file " + file + " at position " +
-                 Format("0x%" PRIX64, static_cast<std::uint64_t>(j)) + "\r\n\r\n";
+      records += IlsHitRecord(upper, path, j);
       ++count;
     }
   }
@@ -60,7 +57,17 @@ std::string ReferenceHitRecords(std::string_view bytes, std::string_view code, i
   return records;
 }
 
-std::string MissingRecord(std::string_view path, int lineNumber) {
+std::string CodeHitRecord(std::string_view upperCode, std::string_view path, std::uint64_t position) {
+  return "\r\n" + std::string(upperCode) + " found in file " + std::string(path) + " at position " +
+         Format("0x%" PRIX64, position) + "\r\n\r\n";
+}
+
+std::string IlsHitRecord(std::string_view upperCode, std::string_view path, std::uint64_t position) {
+  return "\r\nILS ID " + std::string(upperCode) + " in Runway-record found in file " + std::string(path) +
+         " at position " + Format("0x%" PRIX64, position) + "\r\n\r\n";
+}
+
+std::string MissingRecord(std::string_view path, std::int64_t lineNumber) {
   return "\r\nFile " + std::string(path) + " in line " + std::to_string(lineNumber) +
          " of list file not found!\r\n";
 }

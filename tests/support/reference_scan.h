@@ -16,7 +16,9 @@ std::string ReferenceHitRecords(std::string_view bytes, std::string_view code, i
 // Base 38 over " *0123456789A..Z", digit by digit.
 std::uint32_t ReferencePack(std::string_view upperCode);
 
-std::string MissingRecord(std::string_view path, int lineNumber);
+std::string CodeHitRecord(std::string_view upperCode, std::string_view path, std::uint64_t position);
+std::string IlsHitRecord(std::string_view upperCode, std::string_view path, std::uint64_t position);
+std::string MissingRecord(std::string_view path, std::int64_t lineNumber);
 std::string SummaryRecord(std::int64_t occurrences, std::string_view upperCode);
 
 }  // namespace vorlane::testing

@@ -1,6 +1,10 @@
-// Runs a program to its end in a given folder and captures what it prints.
+// Runs a program in a given folder: to its end, capturing what it prints, or
+// in the background.
 #pragma once
 
+#include <sys/types.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +16,13 @@ struct ProcessResult {
   std::string err;
 };
 
-ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& folder);
+// inChild, when given, runs in the child just before the program starts (to
+// set a limit, say).
+ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& folder,
+                         const std::function<void()>& inChild = {});
+
+// Starts the program with its output discarded and returns its process id
+// at once; the caller waits for it.
+pid_t StartProcess(const std::vector<std::string>& argv, const std::string& folder);
 
 }  // namespace vorlane::testing

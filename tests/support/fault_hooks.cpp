@@ -1,0 +1,110 @@
+#include "tests/support/fault_hooks.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <set>
+#include <utility>
+
+#include "scan/file_io.h"
+
+// The searcher calls ::read itself rather than io::Read; the hooks library is
+// linked with --wrap=read, which sends those calls, and every other read of
+// the test program, through __wrap_read, and leaves the system's read as
+// __real_read.
+extern "C" ssize_t __real_read(int fd, void* buffer, std::size_t size);
+extern "C" ssize_t __wrap_read(int fd, void* buffer, std::size_t size) {
+  return vorlane::io::Read(fd, buffer, size);
+}
+
+namespace vorlane {
+namespace {
+
+struct ArmedPlan {
+  testing::FaultPlan plan;
+  int opens = 0;
+  std::set<std::pair<dev_t, ino_t>> files;  // what the plan's path opened
+  bool changed = false;
+  std::uint64_t written = 0;
+};
+
+std::optional<ArmedPlan>& Armed() {
+  static std::optional<ArmedPlan> armed;
+  return armed;
+}
+
+// The armed plan when it concerns the open file fd, else null.
+ArmedPlan* PlanFor(int fd) {
+  std::optional<ArmedPlan>& armed = Armed();
+  struct stat status {};
+  if (!armed || ::fstat(fd, &status) != 0) return nullptr;
+  return armed->files.count({status.st_dev, status.st_ino}) ? &*armed : nullptr;
+}
+
+}  // namespace
+
+namespace io {
+
+int Open(const char* path, int flags, mode_t mode) {
+  std::optional<ArmedPlan>& armed = Armed();
+  if (!armed || armed->plan.path != path) return ::open(path, flags, mode);
+  if (++armed->opens == armed->plan.failingOpen) {
+    errno = armed->plan.openError;
+    return -1;
+  }
+  const int fd = ::open(path, flags, mode);
+  struct stat status {};
+  if (fd >= 0 && ::fstat(fd, &status) == 0) armed->files.insert({status.st_dev, status.st_ino});
+  return fd;
+}
+
+ssize_t Read(int fd, void* buffer, std::size_t size) {
+  ArmedPlan* armed = PlanFor(fd);
+  if (!armed) return __real_read(fd, buffer, size);
+  const testing::FaultPlan& plan = armed->plan;
+  const auto offset = static_cast<std::uint64_t>(::lseek(fd, 0, SEEK_CUR));
+  if (plan.changeAt && !armed->changed) {
+    if (offset >= *plan.changeAt) {
+      armed->changed = true;
+      plan.change();
+    } else {
+      size = static_cast<std::size_t>(std::min<std::uint64_t>(size, *plan.changeAt - offset));
+    }
+  }
+  if (plan.readFailsAt) {
+    if (offset >= *plan.readFailsAt) {
+      errno = EIO;
+      return -1;
+    }
+    size = static_cast<std::size_t>(std::min<std::uint64_t>(size, *plan.readFailsAt - offset));
+  }
+  return __real_read(fd, buffer, size);
+}
+
+ssize_t Write(int fd, const void* buffer, std::size_t size) {
+  ArmedPlan* armed = PlanFor(fd);
+  if (!armed || !armed->plan.writeBudget) return ::write(fd, buffer, size);
+  const std::uint64_t left = *armed->plan.writeBudget - armed->written;
+  if (left == 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  const ssize_t n = ::write(fd, buffer, static_cast<std::size_t>(std::min<std::uint64_t>(size, left)));
+  if (n > 0) armed->written += static_cast<std::uint64_t>(n);
+  return n;
+}
+
+}  // namespace io
+
+namespace testing {
+
+ScopedFaults::ScopedFaults(FaultPlan plan) {
+  Armed().emplace();
+  Armed()->plan = std::move(plan);
+}
+
+ScopedFaults::~ScopedFaults() { Armed().reset(); }
+
+}  // namespace testing
+}  // namespace vorlane
