@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "scan/kernels/exact_windows.h"
+#include "scan/file_io.h"
 #include "scan/kernels/kernel_choice.h"
 
 namespace vorlane {
@@ -26,7 +27,7 @@ struct ReadResult {
 ReadResult ReadBlock(int fd, std::uint8_t* into, std::size_t size) {
   ReadResult result;
   while (result.bytes < size) {
-    const ssize_t n = ::read(fd, into + result.bytes, size - result.bytes);
+    const ssize_t n = io::Read(fd, into + result.bytes, size - result.bytes);
     if (n > 0) {
       result.bytes += static_cast<std::size_t>(n);
     } else if (n == 0) {

@@ -9,15 +9,6 @@
 
 #include "scan/file_io.h"
 
-// The searcher calls ::read itself rather than io::Read; the hooks library is
-// linked with --wrap=read, which sends those calls, and every other read of
-// the test program, through __wrap_read, and leaves the system's read as
-// __real_read.
-extern "C" ssize_t __real_read(int fd, void* buffer, std::size_t size);
-extern "C" ssize_t __wrap_read(int fd, void* buffer, std::size_t size) {
-  return vorlane::io::Read(fd, buffer, size);
-}
-
 namespace vorlane {
 namespace {
 
@@ -61,7 +52,7 @@ int Open(const char* path, int flags, mode_t mode) {
 
 ssize_t Read(int fd, void* buffer, std::size_t size) {
   ArmedPlan* armed = PlanFor(fd);
-  if (!armed) return __real_read(fd, buffer, size);
+  if (!armed) return ::read(fd, buffer, size);
   const testing::FaultPlan& plan = armed->plan;
   const auto offset = static_cast<std::uint64_t>(::lseek(fd, 0, SEEK_CUR));
   if (plan.changeAt && !armed->changed) {
@@ -79,7 +70,7 @@ ssize_t Read(int fd, void* buffer, std::size_t size) {
     }
     size = static_cast<std::size_t>(std::min<std::uint64_t>(size, *plan.readFailsAt - offset));
   }
-  return __real_read(fd, buffer, size);
+  return ::read(fd, buffer, size);
 }
 
 ssize_t Write(int fd, const void* buffer, std::size_t size) {
