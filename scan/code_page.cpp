@@ -69,6 +69,13 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
   return cp;
 }
 
+// The code page's byte for the character at text[i], advancing i past it;
+// empty when the sequence is malformed or the character has no byte.
+std::optional<unsigned char> ByteOfNextCharacter(std::string_view text, std::size_t& i) {
+  const std::optional<char32_t> cp = DecodeUtf8(text, i);
+  return cp ? ByteOf(*cp) : std::nullopt;
+}
+
 }  // namespace
 
 char UpperCase1252(char c) {
@@ -101,11 +108,19 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const std::optional<char32_t> cp = DecodeUtf8(text, i);
-    if (!cp) return std::nullopt;
-    const std::optional<unsigned char> byte = ByteOf(*cp);
+    const std::optional<unsigned char> byte = ByteOfNextCharacter(text, i);
     if (!byte) return std::nullopt;
     out += static_cast<char>(*byte);
+  }
+  return out;
+}
+
+std::string Utf8ToCp1252Replacing(std::string_view text, char replacement) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::optional<unsigned char> byte = ByteOfNextCharacter(text, i);
+    out += byte ? static_cast<char>(*byte) : replacement;
   }
   return out;
 }

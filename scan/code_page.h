@@ -23,4 +23,8 @@ std::string Cp1252ToUtf8(std::string_view text);
 // page cannot represent.
 std::optional<std::string> Utf8ToCp1252(std::string_view text);
 
+// The same, but every character that the code page cannot represent, and
+// every malformed sequence, becomes `replacement`.
+std::string Utf8ToCp1252Replacing(std::string_view text, char replacement);
+
 }  // namespace vorlane

@@ -48,6 +48,7 @@ TEST(CodePage, ConvertsBetweenUtf8AndWindows1252) {
   EXPECT_FALSE(Utf8ToCp1252("\xC0\x80"));          // overlong
   EXPECT_FALSE(Utf8ToCp1252("\xE6\x97\xA5"));      // not in the code page
   EXPECT_FALSE(Utf8ToCp1252("\xED\xA0\x80"));      // surrogate
+  EXPECT_EQ(Utf8ToCp1252Replacing("a\xE6\x97\xA5\xC3\xA4\xFF", '?'), "a?\xE4?");
 }
 
 TEST(Tolerance, ReadsLikeAtoi) {
