@@ -21,6 +21,8 @@
 namespace {
 
 using vorlane::examples::Plant;
+using vorlane::examples::WriteTextFile;
+using vorlane::examples::WriteZeroBytes;
 
 constexpr std::uint64_t kMiB = std::uint64_t{1} << 20;
 constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
@@ -28,13 +30,6 @@ constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
 bool Exists(const std::string& path) {
   struct stat status {};
   return ::stat(path.c_str(), &status) == 0;
-}
-
-bool WriteText(const std::string& path, const std::string& text) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-  return std::fclose(out) == 0 && written;
 }
 
 // Runs make on path + ".part", then renames it to path; skips it when path exists.
@@ -75,18 +70,6 @@ bool Scenery(const std::string& path, std::uint64_t size, std::uint64_t seed) {
   return vorlane::examples::WriteSyntheticScenery(path, size, seed, Plants(size, seed));
 }
 
-bool Zeros(const std::string& path, std::uint64_t size) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  const std::vector<char> zeros(kMiB, 0);
-  bool written = true;
-  for (std::uint64_t done = 0; done < size && written; done += kMiB) {
-    const std::size_t take = static_cast<std::size_t>(std::min(kMiB, size - done));
-    written = std::fwrite(zeros.data(), 1, take, out) == take;
-  }
-  return std::fclose(out) == 0 && written;
-}
-
 // Sizes from 16 KiB to 8 MiB, mostly small as in a scenery library, scaled
 // to add up to about 1 GiB.
 std::vector<std::uint64_t> ManySizes() {
@@ -118,7 +101,7 @@ bool Many(const std::string& dir) {
     }
     list += std::string(i ? "\n" : "") + name;
   }
-  return WriteText(dir + "/list.txt", list);
+  return WriteTextFile(dir + "/list.txt", list);
 }
 
 std::string MissingList(std::size_t entries) {
@@ -148,17 +131,18 @@ int main(int argc, char** argv) {
       {"random.bin", [](const std::string& p) { return vorlane::examples::WriteRandomBytes(p, kGiB, 1); }},
       {"bgl.bgl", [](const std::string& p) { return Scenery(p, kGiB, 2); }},
       {"sample16.bgl", [](const std::string& p) { return Scenery(p, 16 * kMiB, 3); }},
-      {"zeros4.bin", [](const std::string& p) { return Zeros(p, 4 * kMiB); }},
-      {"zeros16.bin", [](const std::string& p) { return Zeros(p, 16 * kMiB); }},
+      {"zeros4.bin", [](const std::string& p) { return WriteZeroBytes(p, 4 * kMiB); }},
+      {"zeros16.bin", [](const std::string& p) { return WriteZeroBytes(p, 16 * kMiB); }},
   };
   bool ok = true;
   for (const Corpus& corpus : files) {
     const std::string base = std::string(corpus.name).substr(0, std::string(corpus.name).find('.'));
-    ok = ok && Build(dir + "/" + corpus.name, corpus.make) && WriteText(dir + "/" + base + ".txt", corpus.name);
+    ok = ok && Build(dir + "/" + corpus.name, corpus.make) &&
+         WriteTextFile(dir + "/" + base + ".txt", corpus.name);
   }
   ok = ok && Many(dir + "/many");
-  ok = ok && WriteText(dir + "/missing10k.txt", MissingList(10000)) &&
-       WriteText(dir + "/missing100k.txt", MissingList(100000));
+  ok = ok && WriteTextFile(dir + "/missing10k.txt", MissingList(10000)) &&
+       WriteTextFile(dir + "/missing100k.txt", MissingList(100000));
   if (!ok) {
     std::fprintf(stderr, "vorlane-bench-corpora: cannot write the corpora under %s\n", dir.c_str());
     return 1;

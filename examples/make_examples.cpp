@@ -56,8 +56,7 @@ int main(int argc, char** argv) {
   }
   list += "scenery/uninstalled_addon.bgl\n";
 
-  std::FILE* out = std::fopen((dir + "/list.txt").c_str(), "wb");
-  if (!out || std::fwrite(list.data(), 1, list.size(), out) != list.size() || std::fclose(out) != 0) {
+  if (!vorlane::examples::WriteTextFile(dir + "/list.txt", list)) {
     std::fprintf(stderr, "vorlane-make-examples: cannot write %s/list.txt\n", dir.c_str());
     return 1;
   }

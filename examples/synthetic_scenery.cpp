@@ -133,4 +133,20 @@ bool WriteRandomBytes(const std::string& path, std::uint64_t size, std::uint64_t
   return writer.Close();
 }
 
+bool WriteZeroBytes(const std::string& path, std::uint64_t size) {
+  ChunkWriter writer(path);
+  const std::vector<std::uint8_t> zeros(kChunk, 0);
+  for (std::uint64_t written = 0; written < size;) {
+    const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, size - written));
+    if (!writer.Write(zeros.data(), take)) return false;
+    written += take;
+  }
+  return writer.Close();
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text) {
+  ChunkWriter writer(path);
+  return writer.Write(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()) && writer.Close();
+}
+
 }  // namespace vorlane::examples

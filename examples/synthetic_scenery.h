@@ -23,4 +23,10 @@ bool WriteSyntheticScenery(const std::string& path, std::uint64_t size, std::uin
 // Writes `size` uniformly random bytes.
 bool WriteRandomBytes(const std::string& path, std::uint64_t size, std::uint64_t seed);
 
+// Writes `size` zero bytes.
+bool WriteZeroBytes(const std::string& path, std::uint64_t size);
+
+// Writes the text as it is, byte for byte (a list file, say).
+bool WriteTextFile(const std::string& path, const std::string& text);
+
 }  // namespace vorlane::examples

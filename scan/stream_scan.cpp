@@ -7,8 +7,8 @@
 #include <cstring>
 #include <memory>
 
-#include "scan/kernels/exact_windows.h"
 #include "scan/file_io.h"
+#include "scan/kernels/exact_windows.h"
 #include "scan/kernels/kernel_choice.h"
 
 namespace vorlane {
