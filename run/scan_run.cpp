@@ -2,7 +2,6 @@
 
 #include "run/list_file.h"
 #include "run/run_context.h"
-#include "scan/code_page.h"
 #include "scan/records.h"
 #include "scan/result_file.h"
 #include "scan/scan_file.h"
@@ -18,6 +17,7 @@ void RunScan(std::string_view codeText, std::string_view toleranceText,
   run.resultComplete = CreateResultFile(run.code);
   run.occurrenceCount = 0;
 
+  const ScanQuery query = MakeScanQuery(run.code, run.toleranceText);
   ListPosition next;
   for (std::int64_t index = 0; index < run.fileCount; ++index) {
     const std::string entry = FetchListEntryAt(run.listPath, next);
@@ -26,14 +26,13 @@ void RunScan(std::string_view codeText, std::string_view toleranceText,
     // Once a record is lost the run writes no more: the file then holds the
     // run's first records, whole and in order, and no summary that would
     // vouch for the rest.
-    const RecordsTo records = run.resultComplete ? RecordsTo::ResultFile : RecordsTo::Nowhere;
-    const ScanOutcome outcome = ScanFile(entry, run.code, run.toleranceText, index, records);
-    run.occurrenceCount += outcome.hits;
-    run.resultComplete = run.resultComplete && outcome.resultWritten;
+    ResultFile result = run.resultComplete ? AppendToResultFile(run.code) : ResultFile(-1);
+    run.occurrenceCount += ScanFile(SceneryFile(entry), query, index, result);
+    run.resultComplete = result.Close();
   }
 
   const std::string codeAsTyped = run.code;  // it names the result file
-  run.code = UpperCase1252(run.code);
+  run.code = query.upperCode;
   if (!run.resultComplete) return;
   ResultFile result = AppendToResultFile(codeAsTyped);
   WriteSummaryRecord(result, run.occurrenceCount, run.code);

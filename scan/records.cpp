@@ -25,31 +25,31 @@ std::string Position(std::uint64_t position) {
   return std::string(digits, end);
 }
 
-void WriteRecord(ResultFile& file, std::initializer_list<std::string_view> fields) {
+void WriteRecord(RecordSink& sink, std::initializer_list<std::string_view> fields) {
   std::string record;
   for (std::string_view field : fields) record += field;
-  file.Write(record);
+  sink.Write(record);
 }
 
 }  // namespace
 
-void WriteMissingFileRecord(ResultFile& file, std::string_view path, std::int64_t lineNumber) {
-  WriteRecord(file, {kEol, "File ", path, " in line ", Decimal(lineNumber), " of list file not found!", kEol});
+void WriteMissingFileRecord(RecordSink& sink, std::string_view path, std::int64_t lineNumber) {
+  WriteRecord(sink, {kEol, "File ", path, " in line ", Decimal(lineNumber), " of list file not found!", kEol});
 }
 
-void WriteCodeHitRecord(ResultFile& file, std::string_view code, std::string_view path,
+void WriteCodeHitRecord(RecordSink& sink, std::string_view code, std::string_view path,
                         std::uint64_t position) {
-  WriteRecord(file, {kEol, code, " found in file ", path, " at position ", Position(position), kEol, kEol});
+  WriteRecord(sink, {kEol, code, " found in file ", path, " at position ", Position(position), kEol, kEol});
 }
 
-void WriteIlsHitRecord(ResultFile& file, std::string_view code, std::string_view path,
+void WriteIlsHitRecord(RecordSink& sink, std::string_view code, std::string_view path,
                        std::uint64_t position) {
-  WriteRecord(file, {kEol, "ILS ID ", code, " in Runway-record found in file ", path, " at position ",
+  WriteRecord(sink, {kEol, "ILS ID ", code, " in Runway-record found in file ", path, " at position ",
                      Position(position), kEol, kEol});
 }
 
-void WriteSummaryRecord(ResultFile& file, std::int64_t occurrences, std::string_view code) {
-  WriteRecord(file, {kEol, kEol, Decimal(occurrences), " occurences of ", code, " found ...", kEol});
+void WriteSummaryRecord(RecordSink& sink, std::int64_t occurrences, std::string_view code) {
+  WriteRecord(sink, {kEol, kEol, Decimal(occurrences), " occurences of ", code, " found ...", kEol});
 }
 
 }  // namespace vorlane

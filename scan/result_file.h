@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "scan/record_sink.h"
+
 namespace vorlane {
 
 // The code as typed, in UTF-8, plus ".txt"; '/' and '\' become '_' so that the
@@ -21,7 +23,7 @@ bool CreateResultFile(std::string_view code);
 // An open result file that every write appends to, even when another writer
 // has extended it meanwhile. A file that could not be opened takes writes
 // without effect and reports them as failed through ok().
-class ResultFile {
+class ResultFile final : public RecordSink {
  public:
   explicit ResultFile(int fd) : fd_(fd), ok_(fd >= 0) {}
   ResultFile(ResultFile&& other) noexcept;
@@ -30,7 +32,7 @@ class ResultFile {
 
   // Writes one whole record, or nothing: after a failed write it is removed
   // again, and later writes are skipped.
-  void Write(std::string_view record);
+  void Write(std::string_view record) override;
 
   // Closes the file; returns ok().
   bool Close();

@@ -1,27 +1,32 @@
-// One list entry scanned for one code: the searcher's hits become records in
-// the result file, or the entry becomes a missing-file record.
+// One list entry's file scanned for one code: the searcher's hits become
+// records, or the entry becomes a missing-file record.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+
+#include "scan/match_targets.h"
+#include "scan/record_sink.h"
+#include "scan/scenery_file.h"
 
 namespace vorlane {
 
-struct ScanOutcome {
-  std::int64_t hits = 0;       // hit records formed for this entry
-  bool resultWritten = false;  // every record reached the result file whole
+// What every file of a run is scanned for, worked out once from the code as
+// typed and the tolerance text.
+struct ScanQuery {
+  std::string upperCode;                // packed, and written into the records
+  std::optional<MatchTargets> targets;  // none for a negative tolerance: nothing can hit
 };
 
-// Where the entry's records go: a run that has lost a record writes no more,
-// so that its result file never shows a gap.
-enum class RecordsTo { ResultFile, Nowhere };
+ScanQuery MakeScanQuery(std::string_view code, std::string_view toleranceText);
 
-// path is the list entry, code the code as typed (it names the result file;
-// its upper-case form is packed and written), entryIndex the entry's 0-based
-// index in the list. Only a regular file is scanned; anything else, an entry
-// holding a NUL byte, or a file whose first read fails is a missing file.
-// With RecordsTo::Nowhere the hits are only counted.
-ScanOutcome ScanFile(std::string_view path, std::string_view code, std::string_view toleranceText,
-                     std::int64_t entryIndex, RecordsTo records = RecordsTo::ResultFile);
+// Scans the opened entry and writes its records to sink in ascending order of
+// position; entryIndex is the entry's 0-based index in the list. A file that
+// is not open (not a regular file, an entry holding a NUL byte), or whose
+// first read fails, is a missing file. Returns the number of hit records.
+std::int64_t ScanFile(const SceneryFile& file, const ScanQuery& query, std::int64_t entryIndex,
+                      RecordSink& sink);
 
 }  // namespace vorlane

@@ -4,18 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <string>
-
 #include "scan/file_io.h"
 
 namespace vorlane {
 
-SceneryFile::SceneryFile(std::string_view path) {
+SceneryFile::SceneryFile(std::string_view path) : path_(path) {
   // A NUL would make the system open a shorter path than the entry names.
   if (path.find('\0') != std::string_view::npos) return;
   // Non-blocking, so that a FIFO or a device does not hang the open; for a
   // regular file the flag changes nothing.
-  const int fd = io::Open(std::string(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int fd = io::Open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return;
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

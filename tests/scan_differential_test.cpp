@@ -10,13 +10,14 @@
 #include "scan/code_page.h"
 #include "scan/kernels/kernel_choice.h"
 #include "scan/scan_file.h"
+#include "tests/support/record_text.h"
 #include "tests/support/reference_scan.h"
 #include "tests/support/temp_dir.h"
 
 namespace vorlane {
 namespace {
 
-using testing::ReadFile;
+using testing::RecordText;
 using testing::ReferenceHitRecords;
 using testing::ReferencePack;
 
@@ -67,12 +68,12 @@ TEST(ScanDifferential, MatchesTheReferenceOnRandomFiles) {
     const std::uint32_t plain = ReferencePack(UpperCase1252(code));
     const std::string bytes = RandomFile(random, RandomLength(random), plain * 32, plain);
     testing::WriteFile("f.bgl", bytes);
-    std::remove((code + ".txt").c_str());
-    const ScanOutcome outcome = ScanFile("f.bgl", code, std::to_string(tolerance), round);
-    std::int64_t hits = 0;
-    ASSERT_EQ(ReadFile(code + ".txt"), ReferenceHitRecords(bytes, code, tolerance, "f.bgl", &hits))
+    RecordText records;
+    const std::int64_t hits = ScanFile(SceneryFile("f.bgl"), MakeScanQuery(code, std::to_string(tolerance)), round, records);
+    std::int64_t expectedHits = 0;
+    ASSERT_EQ(records.Text(), ReferenceHitRecords(bytes, code, tolerance, "f.bgl", &expectedHits))
         << "round " << round << ", code \"" << code << "\", tolerance " << tolerance << ", length " << bytes.size();
-    EXPECT_EQ(outcome.hits, hits);
+    EXPECT_EQ(hits, expectedHits);
   }
 }
 
@@ -85,9 +86,10 @@ TEST(ScanDifferential, WindowsAcrossEveryBlockEndAreExamined) {
   // a block boundary could lose shows up.
   const std::string zeros(2 * kBlock + 7, '\0');
   testing::WriteFile("z.bgl", zeros);
-  const ScanOutcome outcome = ScanFile("z.bgl", "", "0", 0);
-  EXPECT_EQ(outcome.hits, 2 * static_cast<std::int64_t>(zeros.size() - 3));
-  EXPECT_EQ(ReadFile(".txt"), ReferenceHitRecords(zeros, "", 0, "z.bgl"));
+  RecordText records;
+  EXPECT_EQ(ScanFile(SceneryFile("z.bgl"), MakeScanQuery("", "0"), 0, records),
+            2 * static_cast<std::int64_t>(zeros.size() - 3));
+  EXPECT_EQ(records.Text(), ReferenceHitRecords(zeros, "", 0, "z.bgl"));
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "scan/result_file.h"
 #include "scan/scan_file.h"
 #include "tests/support/fault_hooks.h"
+#include "tests/support/record_text.h"
 #include "tests/support/reference_scan.h"
 #include "tests/support/temp_dir.h"
 
@@ -16,7 +18,7 @@ namespace {
 
 using testing::FaultPlan;
 using testing::MissingRecord;
-using testing::ReadFile;
+using testing::RecordText;
 using testing::ReferenceHitRecords;
 using testing::ScopedFaults;
 using testing::ScopedChdir;
@@ -25,18 +27,17 @@ using testing::WriteFile;
 
 class ScanFileTest : public ::testing::Test {
  protected:
-  // Scans the entry into a fresh result file and returns its content.
+  // Scans the entry and returns its records.
   std::string Scan(const std::string& entry, const std::string& code, const std::string& tolerance,
                    std::int64_t index = 0) {
-    std::remove(ResultName(code).c_str());
-    outcome_ = ScanFile(entry, code, tolerance, index);
-    return ReadFile(ResultName(code));
+    RecordText records;
+    hits_ = ScanFile(SceneryFile(entry), MakeScanQuery(code, tolerance), index, records);
+    return records.Text();
   }
-  static std::string ResultName(const std::string& code) { return code + ".txt"; }
 
   TempDir dir_;
   ScopedChdir here_{dir_.path()};
-  ScanOutcome outcome_;
+  std::int64_t hits_ = 0;
 };
 
 TEST_F(ScanFileTest, ReportsEveryHitOfTheWorkedExamples) {
@@ -47,15 +48,14 @@ TEST_F(ScanFileTest, ReportsEveryHitOfTheWorkedExamples) {
   EXPECT_EQ(Scan("a.bgl", "EDDF", "0"),
             "\r\nEDDF found in file a.bgl at position 0x10\r\n\r\n"
             "\r\nILS ID EDDF in Runway-record found in file a.bgl at position 0x1E\r\n\r\n");
-  EXPECT_EQ(outcome_.hits, 2);
-  EXPECT_TRUE(outcome_.resultWritten);
+  EXPECT_EQ(hits_, 2);
 }
 
 TEST_F(ScanFileTest, ShortFilesHaveNoWindowAndNoRecord) {
   for (std::size_t size : {0, 1, 3}) {
     WriteFile("short.bgl", std::string(size, '\0'));
     EXPECT_EQ(Scan("short.bgl", "", "0"), "") << size;
-    EXPECT_EQ(outcome_.hits, 0);
+    EXPECT_EQ(hits_, 0);
   }
   WriteFile("four.bgl", std::string(4, '\0'));
   EXPECT_EQ(Scan("four.bgl", "", "0"),
@@ -66,7 +66,7 @@ TEST_F(ScanFileTest, ShortFilesHaveNoWindowAndNoRecord) {
 TEST_F(ScanFileTest, EmptyCodeOnZeroBytesHitsTwiceAtEveryOffset) {
   WriteFile("zeros.bgl", std::string(5, '\0'));
   EXPECT_EQ(Scan("zeros.bgl", "", "0"), testing::ReferenceHitRecords(std::string(5, '\0'), "", 0, "zeros.bgl"));
-  EXPECT_EQ(outcome_.hits, 4);
+  EXPECT_EQ(hits_, 4);
 }
 
 TEST_F(ScanFileTest, ToleranceTextIsReadAsANumber) {
@@ -94,7 +94,7 @@ TEST_F(ScanFileTest, OnlyRegularFilesAreScanned) {
   } missing[] = {{"", 0}, {"absent.bgl", 4}, {"folder.bgl", 1}, {"pipe.bgl", 2}, {withNul, 7}, {"/dev/zero", 3}};
   for (const auto& m : missing) {
     EXPECT_EQ(Scan(m.entry, "", "0", m.index), MissingRecord(m.entry, static_cast<int>(m.index + 1)));
-    EXPECT_EQ(outcome_.hits, 0);
+    EXPECT_EQ(hits_, 0);
   }
 }
 
@@ -113,17 +113,15 @@ TEST_F(ScanFileTest, LongPathsToExistingFilesAreScanned) {
 TEST_F(ScanFileTest, HitsAreCountedWhenTheResultFileCannotBeWritten) {
   WriteFile("z.bgl", std::string(6, '\0'));
   ASSERT_EQ(::mkdir("Q.txt", 0777), 0);
-  outcome_ = ScanFile("z.bgl", "Q", "9", 0);
-  EXPECT_FALSE(outcome_.resultWritten);
-  EXPECT_EQ(outcome_.hits, 0);  // Q is far from zero
-  outcome_ = ScanFile("absent.bgl", "Q", "9", 0);
-  EXPECT_FALSE(outcome_.resultWritten);
+  ResultFile unwritable = AppendToResultFile("Q");
+  EXPECT_EQ(ScanFile(SceneryFile("z.bgl"), MakeScanQuery("Q", "9"), 0, unwritable), 0);  // Q is far from zero
+  EXPECT_EQ(ScanFile(SceneryFile("z.bgl"), MakeScanQuery("", "9"), 0, unwritable), 6);
+  EXPECT_FALSE(unwritable.Close());
 }
 
-TEST_F(ScanFileTest, RecordsNameTheUpperCaseCodeAndTheFileTheCodeAsTyped) {
+TEST_F(ScanFileTest, RecordsNameTheUpperCaseCode) {
   WriteFile("a.bgl", std::string("\x80\x01\x00\x00", 4));
   EXPECT_EQ(Scan("a.bgl", "a", "0"), "\r\nA found in file a.bgl at position 0x0\r\n\r\n");
-  EXPECT_FALSE(testing::Exists("A.txt"));
 }
 
 constexpr std::uint64_t kReadBlock = std::uint64_t{256} << 10;
@@ -153,7 +151,6 @@ TEST_F(ScanFileTest, AReadErrorKeepsTheRecordsBeforeItAndSkipsTheRest) {
     const ScopedFaults faults(plan);
     EXPECT_EQ(Scan("a.bgl", "EDDF", "0"), ReferenceHitRecords(bytes.substr(0, at), "EDDF", 0, "a.bgl"))
         << "read fails at " << at;
-    EXPECT_TRUE(outcome_.resultWritten);
   }
   FaultPlan unreadable;
   unreadable.path = "a.bgl";

@@ -1,17 +1,16 @@
-// The file scan on arbitrary bytes, code and tolerance text: the result file
-// holds exactly the records of the plain reference scanner.
+// The file scan on arbitrary bytes, code and tolerance text: it forms exactly
+// the records of the plain reference scanner.
 //
 // Input: one byte for the code's length (0 to 4), one for the tolerance
 // text's (0 to 2), then the code, the tolerance text and the file's bytes.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "scan/result_file.h"
 #include "scan/scan_file.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/support/record_text.h"
 #include "tests/support/reference_scan.h"
 #include "tests/support/temp_dir.h"
 
@@ -41,15 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes = input.substr(2 + codeLength + toleranceLength);
 
   vorlane::testing::WriteFile("f.bgl", bytes);
-  const std::string result = vorlane::ResultFileName(code);
-  std::remove(result.c_str());
-  const vorlane::ScanOutcome outcome = vorlane::ScanFile("f.bgl", code, tolerance, 0);
+  vorlane::testing::RecordText records;
+  const std::int64_t hits =
+      vorlane::ScanFile(vorlane::SceneryFile("f.bgl"), vorlane::MakeScanQuery(code, tolerance), 0, records);
 
-  std::int64_t hits = 0;
+  std::int64_t expectedHits = 0;
   const std::string expected =
-      vorlane::testing::ReferenceHitRecords(bytes, code, ReferenceTolerance(tolerance), "f.bgl", &hits);
-  Require(outcome.resultWritten, "the result file was written");
-  Require(vorlane::testing::ReadFile(result) == expected, "records equal the reference's");
-  Require(outcome.hits == hits, "hit count");
+      vorlane::testing::ReferenceHitRecords(bytes, code, ReferenceTolerance(tolerance), "f.bgl", &expectedHits);
+  Require(records.Text() == expected, "records equal the reference's");
+  Require(hits == expectedHits, "hit count");
   return 0;
 }
