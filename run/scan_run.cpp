@@ -18,6 +18,7 @@ void RunScan(std::string_view codeText, std::string_view toleranceText,
   run.occurrenceCount = 0;
 
   const ScanQuery query = MakeScanQuery(run.code, run.toleranceText);
+  FileScanner scanner(query);
   ListPosition next;
   for (std::int64_t index = 0; index < run.fileCount; ++index) {
     const std::string entry = FetchListEntryAt(run.listPath, next);
@@ -27,7 +28,7 @@ void RunScan(std::string_view codeText, std::string_view toleranceText,
     // run's first records, whole and in order, and no summary that would
     // vouch for the rest.
     ResultFile result = run.resultComplete ? AppendToResultFile(run.code) : ResultFile(-1);
-    run.occurrenceCount += ScanFile(SceneryFile(entry), query, index, result);
+    run.occurrenceCount += scanner.Scan(SceneryFile(entry), index, result);
     run.resultComplete = result.Close();
   }
 

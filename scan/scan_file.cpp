@@ -3,7 +3,6 @@
 #include "scan/code_page.h"
 #include "scan/pack_ident.h"
 #include "scan/records.h"
-#include "scan/stream_scan.h"
 
 namespace vorlane {
 
@@ -18,18 +17,17 @@ ScanQuery MakeScanQuery(std::string_view code, std::string_view toleranceText) {
   return query;
 }
 
-std::int64_t ScanFile(const SceneryFile& file, const ScanQuery& query, std::int64_t entryIndex,
-                      RecordSink& sink) {
+std::int64_t FileScanner::Scan(const SceneryFile& file, std::int64_t entryIndex, RecordSink& sink) {
   std::int64_t hits = 0;
   StreamEnd end = StreamEnd::Unreadable;
   if (file.fd() >= 0) {
     end = StreamEnd::Complete;
-    if (query.targets) {
-      end = ScanStream(file.fd(), *query.targets, [&](std::uint64_t position, HitKind kind) {
+    if (query_.targets) {
+      end = ScanStream(file.fd(), *query_.targets, buffers_, [&](std::uint64_t position, HitKind kind) {
         if (kind == HitKind::Code) {
-          WriteCodeHitRecord(sink, query.upperCode, file.path(), position);
+          WriteCodeHitRecord(sink, query_.upperCode, file.path(), position);
         } else {
-          WriteIlsHitRecord(sink, query.upperCode, file.path(), position);
+          WriteIlsHitRecord(sink, query_.upperCode, file.path(), position);
         }
         ++hits;
       });

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <memory>
 
 #include "scan/file_io.h"
 #include "scan/kernels/exact_windows.h"
@@ -58,22 +57,24 @@ void ScanWindows(const std::uint8_t* data, std::size_t windows, std::uint64_t ba
 
 }  // namespace
 
-StreamEnd ScanStream(int fd, const MatchTargets& targets, const HitSink& sink) {
-  const std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[kCarry + kReadBlock]);
-  const std::unique_ptr<std::uint32_t[]> candidates(new std::uint32_t[kMaxKernelWindows]);
+ScanBuffers::ScanBuffers()
+    : block(new std::uint8_t[kCarry + kReadBlock]), candidates(new std::uint32_t[kMaxKernelWindows]) {}
+
+StreamEnd ScanStream(int fd, const MatchTargets& targets, ScanBuffers& buffers, const HitSink& sink) {
+  std::uint8_t* const block = buffers.block.get();
   std::uint64_t base = 0;  // file offset of block[0]
   std::size_t carried = 0;
   for (bool first = true;; first = false) {
-    const ReadResult read = ReadBlock(fd, block.get() + carried, kReadBlock);
+    const ReadResult read = ReadBlock(fd, block + carried, kReadBlock);
     if (read.failed && first && read.bytes == 0) return StreamEnd::Unreadable;
     const std::size_t available = carried + read.bytes;
     if (available >= kWindowBytes) {
-      ScanWindows(block.get(), available - kCarry, base, targets, candidates.get(), sink);
+      ScanWindows(block, available - kCarry, base, targets, buffers.candidates.get(), sink);
     }
     if (read.failed) return StreamEnd::ReadError;
     if (read.bytes < kReadBlock) return StreamEnd::Complete;
     carried = std::min(available, kCarry);
-    std::memmove(block.get(), block.get() + available - carried, carried);
+    std::memmove(block, block + available - carried, carried);
     base += available - carried;
   }
 }

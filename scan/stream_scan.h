@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "scan/match_targets.h"
 
@@ -20,8 +21,17 @@ enum class StreamEnd {
 
 using HitSink = std::function<void(std::uint64_t position, HitKind kind)>;
 
+// The memory that a scan works in: one read block and room for the kernel's
+// candidates. A scanning thread keeps it from file to file, so that no file
+// pays for fresh pages.
+struct ScanBuffers {
+  ScanBuffers();
+  std::unique_ptr<std::uint8_t[]> block;
+  std::unique_ptr<std::uint32_t[]> candidates;
+};
+
 // Windows that straddle two blocks are examined like any other. Memory stays
-// at one block whatever the file size.
-StreamEnd ScanStream(int fd, const MatchTargets& targets, const HitSink& sink);
+// at the buffers' whatever the file size.
+StreamEnd ScanStream(int fd, const MatchTargets& targets, ScanBuffers& buffers, const HitSink& sink);
 
 }  // namespace vorlane

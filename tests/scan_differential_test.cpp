@@ -69,7 +69,7 @@ TEST(ScanDifferential, MatchesTheReferenceOnRandomFiles) {
     const std::string bytes = RandomFile(random, RandomLength(random), plain * 32, plain);
     testing::WriteFile("f.bgl", bytes);
     RecordText records;
-    const std::int64_t hits = ScanFile(SceneryFile("f.bgl"), MakeScanQuery(code, std::to_string(tolerance)), round, records);
+    const std::int64_t hits = FileScanner(MakeScanQuery(code, std::to_string(tolerance))).Scan(SceneryFile("f.bgl"), round, records);
     std::int64_t expectedHits = 0;
     ASSERT_EQ(records.Text(), ReferenceHitRecords(bytes, code, tolerance, "f.bgl", &expectedHits))
         << "round " << round << ", code \"" << code << "\", tolerance " << tolerance << ", length " << bytes.size();
@@ -87,7 +87,7 @@ TEST(ScanDifferential, WindowsAcrossEveryBlockEndAreExamined) {
   const std::string zeros(2 * kBlock + 7, '\0');
   testing::WriteFile("z.bgl", zeros);
   RecordText records;
-  EXPECT_EQ(ScanFile(SceneryFile("z.bgl"), MakeScanQuery("", "0"), 0, records),
+  EXPECT_EQ(FileScanner(MakeScanQuery("", "0")).Scan(SceneryFile("z.bgl"), 0, records),
             2 * static_cast<std::int64_t>(zeros.size() - 3));
   EXPECT_EQ(records.Text(), ReferenceHitRecords(zeros, "", 0, "z.bgl"));
 }

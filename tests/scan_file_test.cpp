@@ -31,7 +31,7 @@ class ScanFileTest : public ::testing::Test {
   std::string Scan(const std::string& entry, const std::string& code, const std::string& tolerance,
                    std::int64_t index = 0) {
     RecordText records;
-    hits_ = ScanFile(SceneryFile(entry), MakeScanQuery(code, tolerance), index, records);
+    hits_ = FileScanner(MakeScanQuery(code, tolerance)).Scan(SceneryFile(entry), index, records);
     return records.Text();
   }
 
@@ -114,8 +114,8 @@ TEST_F(ScanFileTest, HitsAreCountedWhenTheResultFileCannotBeWritten) {
   WriteFile("z.bgl", std::string(6, '\0'));
   ASSERT_EQ(::mkdir("Q.txt", 0777), 0);
   ResultFile unwritable = AppendToResultFile("Q");
-  EXPECT_EQ(ScanFile(SceneryFile("z.bgl"), MakeScanQuery("Q", "9"), 0, unwritable), 0);  // Q is far from zero
-  EXPECT_EQ(ScanFile(SceneryFile("z.bgl"), MakeScanQuery("", "9"), 0, unwritable), 6);
+  EXPECT_EQ(FileScanner(MakeScanQuery("Q", "9")).Scan(SceneryFile("z.bgl"), 0, unwritable), 0);  // Q is far from zero
+  EXPECT_EQ(FileScanner(MakeScanQuery("", "9")).Scan(SceneryFile("z.bgl"), 0, unwritable), 6);
   EXPECT_FALSE(unwritable.Close());
 }
 

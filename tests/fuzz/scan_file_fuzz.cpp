@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vorlane::testing::WriteFile("f.bgl", bytes);
   vorlane::testing::RecordText records;
   const std::int64_t hits =
-      vorlane::ScanFile(vorlane::SceneryFile("f.bgl"), vorlane::MakeScanQuery(code, tolerance), 0, records);
+      vorlane::FileScanner(vorlane::MakeScanQuery(code, tolerance)).Scan(vorlane::SceneryFile("f.bgl"), 0, records);
 
   std::int64_t expectedHits = 0;
   const std::string expected =
