@@ -9,7 +9,7 @@
 namespace vorlane {
 
 void RunScan(std::string_view codeText, std::string_view toleranceText,
-             const std::function<void()>& progress) {
+             const std::function<void()>& progress, int scanThreads) {
   RunContext& run = CurrentRun();
   run.code = codeText;
   run.toleranceText = toleranceText;
@@ -18,17 +18,23 @@ void RunScan(std::string_view codeText, std::string_view toleranceText,
   run.occurrenceCount = 0;
 
   const ScanQuery query = MakeScanQuery(run.code, run.toleranceText);
-  FileScanner scanner(query);
+  ScanAhead ahead(query, scanThreads);
   ListPosition next;
+  std::int64_t fetched = 0;
+  std::int64_t firstUnknownEntry = run.fileCount;  // the list could not be read from here on
   for (std::int64_t index = 0; index < run.fileCount; ++index) {
-    const std::string entry = FetchListEntryAt(run.listPath, next);
-    if (next.failed) run.resultComplete = false;  // the list's remaining entries are unknown
+    for (; fetched < run.fileCount && ahead.HasRoom(); ++fetched) {
+      const std::string entry = FetchListEntryAt(run.listPath, next);
+      if (next.failed && firstUnknownEntry == run.fileCount) firstUnknownEntry = fetched;
+      ahead.Submit(entry, fetched);
+    }
+    if (index == firstUnknownEntry) run.resultComplete = false;
     if (progress) progress();
     // Once a record is lost the run writes no more: the file then holds the
     // run's first records, whole and in order, and no summary that would
     // vouch for the rest.
     ResultFile result = run.resultComplete ? AppendToResultFile(run.code) : ResultFile(-1);
-    run.occurrenceCount += scanner.Scan(SceneryFile(entry), index, result);
+    run.occurrenceCount += ahead.WriteOldest(result);
     run.resultComplete = result.Close();
   }
 

@@ -4,16 +4,20 @@
 #include <functional>
 #include <string_view>
 
+#include "run/scan_ahead.h"
+
 namespace vorlane {
 
 // Uses the list path and the file count of CurrentRun(), stores the code and
 // the tolerance text there, and leaves the occurrence count, whether the
 // result file was fully written, and the code in upper case. progress is
-// called once per entry, before that entry is scanned. The call returns when
-// the summary has been written. A run that cannot write a record, or cannot
-// read the list to the end, goes on counting, but writes nothing more, not
-// even the summary, and leaves resultComplete false.
+// called once per entry, in list order, before that entry's records are
+// written. Up to scanThreads files are scanned at once, ahead of the entry
+// being written; the result file is the same for every thread count. The
+// call returns when the summary has been written. A run that cannot write a
+// record, or cannot read the list to the end, goes on counting, but writes
+// nothing more, not even the summary, and leaves resultComplete false.
 void RunScan(std::string_view codeText, std::string_view toleranceText,
-             const std::function<void()>& progress);
+             const std::function<void()>& progress, int scanThreads = DefaultScanThreads());
 
 }  // namespace vorlane

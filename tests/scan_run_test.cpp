@@ -3,6 +3,8 @@
 
 #include <cerrno>
 #include <numeric>
+#include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,9 @@ using testing::ScopedFaults;
 using testing::SummaryRecord;
 using testing::WriteFile;
 
-class ScanRunTest : public ::testing::Test {
+// Every run test runs with the entries scanned one after the other in the
+// run's own thread, and with several scanned ahead on worker threads.
+class ScanRunTest : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override { CurrentRun() = RunContext{}; }
 
@@ -33,7 +37,7 @@ class ScanRunTest : public ::testing::Test {
     CurrentRun().listPath = list;
     CurrentRun().fileCount = CountListEntries(list);
     progressCalls_ = 0;
-    RunScan(code, tolerance, [this] { ++progressCalls_; });
+    RunScan(code, tolerance, [this] { ++progressCalls_; }, GetParam());
   }
 
   testing::TempDir dir_;
@@ -44,7 +48,7 @@ class ScanRunTest : public ::testing::Test {
 const std::string kEddfShifted = "\xE0\x8C\xB7\x01";
 const std::string kEddfPlain("\x67\xBC\x0D\x00", 4);
 
-TEST_F(ScanRunTest, WritesEveryEntrysRecordsInListOrderThenTheSummary) {
+TEST_P(ScanRunTest, WritesEveryEntrysRecordsInListOrderThenTheSummary) {
   ASSERT_EQ(::mkdir("s", 0777), 0);
   const std::string a = "abc" + kEddfShifted + kEddfPlain + "\x01";
   const std::string b = kEddfPlain + std::string(100, 'x') + kEddfShifted;
@@ -69,7 +73,7 @@ TEST_F(ScanRunTest, WritesEveryEntrysRecordsInListOrderThenTheSummary) {
   EXPECT_EQ(progressCalls_, 4);
 }
 
-TEST_F(ScanRunTest, ASecondRunReplacesItsOwnFileOnlyAndCountsItsOwnHits) {
+TEST_P(ScanRunTest, ASecondRunReplacesItsOwnFileOnlyAndCountsItsOwnHits) {
   WriteFile("a.bgl", kEddfShifted);
   WriteFile("list.txt", "a.bgl");
   Run("list.txt", "EDDF", "0");
@@ -82,7 +86,7 @@ TEST_F(ScanRunTest, ASecondRunReplacesItsOwnFileOnlyAndCountsItsOwnHits) {
   EXPECT_EQ(ReadFile("EDDF.txt"), eddf);
 }
 
-TEST_F(ScanRunTest, ListsWithoutFilesGiveOnlyRecordsOfTheirKind) {
+TEST_P(ScanRunTest, ListsWithoutFilesGiveOnlyRecordsOfTheirKind) {
   WriteFile("list.txt", "x.bgl\ny.bgl");
   Run("list.txt", "ZZZZ", "1");
   EXPECT_EQ(ReadFile("ZZZZ.txt"), MissingRecord("x.bgl", 1) + MissingRecord("y.bgl", 2) + SummaryRecord(0, "ZZZZ"));
@@ -91,18 +95,18 @@ TEST_F(ScanRunTest, ListsWithoutFilesGiveOnlyRecordsOfTheirKind) {
   EXPECT_EQ(ReadFile("ZZZZ.txt"), MissingRecord("", 1) + SummaryRecord(0, "ZZZZ"));
 
   CurrentRun().fileCount = 0;  // a list that could not be read
-  RunScan("ZZZZ", "1", nullptr);
+  RunScan("ZZZZ", "1", nullptr, GetParam());
   EXPECT_EQ(ReadFile("ZZZZ.txt"), SummaryRecord(0, "ZZZZ"));
 }
 
-TEST_F(ScanRunTest, ACodeWithSlashesStaysInTheCurrentFolder) {
+TEST_P(ScanRunTest, ACodeWithSlashesStaysInTheCurrentFolder) {
   WriteFile("list.txt", "");
   Run("list.txt", "../X", "1");
   EXPECT_EQ(ReadFile(".._X.txt"), MissingRecord("", 1) + SummaryRecord(0, "../X"));
   EXPECT_FALSE(testing::Exists("../X.txt"));
 }
 
-TEST_F(ScanRunTest, AResultFileThatCannotBeWrittenIsReported) {
+TEST_P(ScanRunTest, AResultFileThatCannotBeWrittenIsReported) {
   WriteFile("list.txt", "a.bgl");
   ASSERT_EQ(::mkdir("EDDF.txt", 0777), 0);
   Run("list.txt", "EDDF", "1");
@@ -114,12 +118,12 @@ TEST_F(ScanRunTest, AResultFileThatCannotBeWrittenIsReported) {
   EXPECT_TRUE(CurrentRun().resultComplete);  // each run judges its own writes
 }
 
-TEST_F(ScanRunTest, LinesAddedAfterCountingAreNotScanned) {
+TEST_P(ScanRunTest, LinesAddedAfterCountingAreNotScanned) {
   WriteFile("list.txt", "a.bgl");
   CurrentRun().listPath = "list.txt";
   CurrentRun().fileCount = CountListEntries("list.txt");
   WriteFile("list.txt", "a.bgl\nb.bgl\nc.bgl");
-  RunScan("A", "1", nullptr);
+  RunScan("A", "1", nullptr, GetParam());
   EXPECT_EQ(ReadFile("A.txt"), MissingRecord("a.bgl", 1) + SummaryRecord(0, "A"));
 }
 
@@ -133,7 +137,7 @@ std::string WholeRecordsWithin(const std::vector<std::string>& records, std::siz
   return kept;
 }
 
-TEST_F(ScanRunTest, AFailedWriteKeepsTheWholeRecordsBeforeItAndTheRunGoesOn) {
+TEST_P(ScanRunTest, AFailedWriteKeepsTheWholeRecordsBeforeItAndTheRunGoesOn) {
   WriteFile("hit.bgl", kEddfShifted);
   WriteFile("list.txt", "hit.bgl\nmissing.bgl\nhit.bgl\nhit.bgl");
   const std::string hit = ReferenceHitRecords(kEddfShifted, "EDDF", 0, "hit.bgl");
@@ -160,7 +164,7 @@ TEST_F(ScanRunTest, AFailedWriteKeepsTheWholeRecordsBeforeItAndTheRunGoesOn) {
   EXPECT_TRUE(CurrentRun().resultComplete);
 }
 
-TEST_F(ScanRunTest, AnOpenThatFailsIsReportedAndNothingAfterItIsWritten) {
+TEST_P(ScanRunTest, AnOpenThatFailsIsReportedAndNothingAfterItIsWritten) {
   WriteFile("hit.bgl", kEddfShifted);
   WriteFile("list.txt", "hit.bgl\nhit.bgl\nhit.bgl");
   const std::string hit = ReferenceHitRecords(kEddfShifted, "EDDF", 0, "hit.bgl");
@@ -194,7 +198,7 @@ TEST_F(ScanRunTest, AnOpenThatFailsIsReportedAndNothingAfterItIsWritten) {
   }
 }
 
-TEST_F(ScanRunTest, AListThatCannotBeReadToTheEndLeavesTheResultIncomplete) {
+TEST_P(ScanRunTest, AListThatCannotBeReadToTheEndLeavesTheResultIncomplete) {
   WriteFile("hit.bgl", kEddfShifted);
   WriteFile("list.txt", "hit.bgl\nhit.bgl\nhit.bgl");
   CurrentRun().listPath = "list.txt";
@@ -203,9 +207,99 @@ TEST_F(ScanRunTest, AListThatCannotBeReadToTheEndLeavesTheResultIncomplete) {
   plan.path = "list.txt";
   plan.readFailsAt = 10;  // inside the second entry
   const ScopedFaults faults(plan);
-  RunScan("EDDF", "0", nullptr);
+  RunScan("EDDF", "0", nullptr, GetParam());
   EXPECT_EQ(ReadFile("EDDF.txt"), ReferenceHitRecords(kEddfShifted, "EDDF", 0, "hit.bgl"));
   EXPECT_FALSE(CurrentRun().resultComplete);
+}
+
+TEST_P(ScanRunTest, ProgressComesJustBeforeEachEntrysRecords) {
+  WriteFile("hit.bgl", kEddfShifted + kEddfPlain);
+  WriteFile("list.txt", "hit.bgl\nmissing.bgl\nhit.bgl\nhit.bgl");
+  const std::string hit = ReferenceHitRecords(kEddfShifted + kEddfPlain, "EDDF", 0, "hit.bgl");
+  const std::size_t entrySizes[] = {hit.size(), MissingRecord("missing.bgl", 2).size(), hit.size(), hit.size()};
+  std::vector<std::size_t> writtenAtProgress;
+  CurrentRun().listPath = "list.txt";
+  CurrentRun().fileCount = CountListEntries("list.txt");
+  RunScan("EDDF", "0", [&] { writtenAtProgress.push_back(ReadFile("EDDF.txt").size()); }, GetParam());
+  std::vector<std::size_t> before(1, 0);  // the records of the entries before each
+  for (const std::size_t size : entrySizes) before.push_back(before.back() + size);
+  before.pop_back();
+  EXPECT_EQ(writtenAtProgress, before);
+}
+
+TEST_P(ScanRunTest, AProgressThatThrowsEndsTheRunWithWorkersStillScanning) {
+  std::string dense;
+  for (int k = 0; k < 50000; ++k) dense += kEddfShifted;  // far more records than a buffer holds
+  WriteFile("dense.bgl", dense);
+  WriteFile("list.txt", "dense.bgl\ndense.bgl\ndense.bgl\ndense.bgl\ndense.bgl");
+  CurrentRun().listPath = "list.txt";
+  CurrentRun().fileCount = CountListEntries("list.txt");
+  int calls = 0;
+  const auto throwOnSecond = [&] {
+    if (++calls == 2) throw std::runtime_error("stop");
+  };
+  EXPECT_THROW(RunScan("EDDF", "0", throwOnSecond, GetParam()), std::runtime_error);
+  EXPECT_EQ(ReadFile("EDDF.txt"), ReferenceHitRecords(dense, "EDDF", 0, "dense.bgl"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Threads, ScanRunTest, ::testing::Values(1, 3),
+                         [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param); });
+
+// A list of every kind of entry, among them files so dense with hits that
+// their records fill the buffer between scanning and writing many times over,
+// one after the other so that one is scanned ahead while another is written.
+TEST(ScanRunThreads, EveryThreadCountWritesTheFileOfTheSequentialRun) {
+  testing::TempDir dir;
+  testing::ScopedChdir here(dir.path());
+  ASSERT_EQ(::mkdir("folder.bgl", 0777), 0);
+  std::mt19937_64 random(4);
+  std::string list, expected;
+  std::int64_t hits = 0;
+  for (int k = 0; k < 48; ++k) {
+    const std::string name = std::to_string(k) + ".bgl";
+    std::string bytes;
+    switch (k % 6) {
+      case 0:
+      case 1:
+        bytes.resize(random() % (600 << 10));
+        for (char& c : bytes) c = static_cast<char>(random());
+        for (std::size_t at = random() % 5000; at + 4 <= bytes.size(); at += 1 + random() % 20000) {
+          bytes.replace(at, 4, random() % 2 ? kEddfShifted : kEddfPlain);
+        }
+        break;
+      case 2:
+      case 3:
+        for (int n = 0; n < 4000 * (k % 6); ++n) bytes += random() % 3 ? kEddfShifted : kEddfPlain;
+        break;
+      case 4:
+        bytes.assign(random() % 4, 'x');  // no window
+        break;
+      default: {
+        const std::string notAFile = k % 12 == 5 ? "folder.bgl" : "missing.bgl";
+        list += notAFile;
+        list += '\n';
+        expected += MissingRecord(notAFile, k + 1);
+        continue;
+      }
+    }
+    WriteFile(name, bytes);
+    list += name + "\n";
+    std::int64_t fileHits = 0;
+    expected += ReferenceHitRecords(bytes, "EDDF", 9, name, &fileHits);
+    hits += fileHits;
+  }
+  WriteFile("list.txt", list);
+  expected += MissingRecord("", 49) + SummaryRecord(hits, "EDDF");
+
+  for (const int threads : {1, 2, 3, 8}) {
+    CurrentRun() = RunContext{};
+    CurrentRun().listPath = "list.txt";
+    CurrentRun().fileCount = CountListEntries("list.txt");
+    RunScan("EDDF", "9", nullptr, threads);
+    EXPECT_EQ(ReadFile("EDDF.txt"), expected) << threads << " threads";
+    EXPECT_EQ(CurrentRun().occurrenceCount, hits) << threads << " threads";
+    EXPECT_TRUE(CurrentRun().resultComplete) << threads << " threads";
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <mutex>
 #include <set>
 #include <utility>
 
@@ -19,6 +20,13 @@ struct ArmedPlan {
   bool changed = false;
   std::uint64_t written = 0;
 };
+
+// The run scans files on worker threads, so every hook holds this while it
+// looks at the plan.
+std::mutex& PlanMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
 
 std::optional<ArmedPlan>& Armed() {
   static std::optional<ArmedPlan> armed;
@@ -38,6 +46,7 @@ ArmedPlan* PlanFor(int fd) {
 namespace io {
 
 int Open(const char* path, int flags, mode_t mode) {
+  const std::lock_guard<std::mutex> lock(PlanMutex());
   std::optional<ArmedPlan>& armed = Armed();
   if (!armed || armed->plan.path != path) return ::open(path, flags, mode);
   if (++armed->opens == armed->plan.failingOpen) {
@@ -51,6 +60,7 @@ int Open(const char* path, int flags, mode_t mode) {
 }
 
 ssize_t Read(int fd, void* buffer, std::size_t size) {
+  const std::lock_guard<std::mutex> lock(PlanMutex());
   ArmedPlan* armed = PlanFor(fd);
   if (!armed) return ::read(fd, buffer, size);
   const testing::FaultPlan& plan = armed->plan;
@@ -74,6 +84,7 @@ ssize_t Read(int fd, void* buffer, std::size_t size) {
 }
 
 ssize_t Write(int fd, const void* buffer, std::size_t size) {
+  const std::lock_guard<std::mutex> lock(PlanMutex());
   ArmedPlan* armed = PlanFor(fd);
   if (!armed || !armed->plan.writeBudget) return ::write(fd, buffer, size);
   const std::uint64_t left = *armed->plan.writeBudget - armed->written;
@@ -91,11 +102,15 @@ ssize_t Write(int fd, const void* buffer, std::size_t size) {
 namespace testing {
 
 ScopedFaults::ScopedFaults(FaultPlan plan) {
+  const std::lock_guard<std::mutex> lock(PlanMutex());
   Armed().emplace();
   Armed()->plan = std::move(plan);
 }
 
-ScopedFaults::~ScopedFaults() { Armed().reset(); }
+ScopedFaults::~ScopedFaults() {
+  const std::lock_guard<std::mutex> lock(PlanMutex());
+  Armed().reset();
+}
 
 }  // namespace testing
 }  // namespace vorlane
