@@ -9,6 +9,7 @@ struct Arguments {
   std::string listPath;
   std::string code;           // Windows-1252, at most four characters
   std::string toleranceText;  // one digit
+  int scanThreads = 0;        // files scanned at once; 0 when not given
 };
 
 struct ParsedArguments {

@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
 
   {
     vorlane::cli::ProgressMeter meter(run.fileCount);
-    vorlane::RunScan(args.code, args.toleranceText, [&meter] { meter.Step(); });
+    const int scanThreads = args.scanThreads > 0 ? args.scanThreads : vorlane::DefaultScanThreads();
+    vorlane::RunScan(args.code, args.toleranceText, [&meter] { meter.Step(); }, scanThreads);
   }
 
   std::error_code error;

@@ -49,6 +49,14 @@ TEST_F(CliTest, RunsTheWholeScanInTheListFilesFolder) {
 
   EXPECT_EQ(Scan({"lib/list.txt", "EDDF", "0"}).out,
             "3 files scanned, 1 occurrence of <EDDF> found, result in " + dir_.path() + "/lib/EDDF.txt\n");
+
+  const std::string eddf = ReadFile(dir_ / "lib/eddf.txt");
+  for (const std::vector<std::string>& threads : {std::vector<std::string>{"-j", "1"}, {"--threads", "64"}}) {
+    std::vector<std::string> args = threads;
+    args.insert(args.end(), {"lib/list.txt", "eddf"});
+    EXPECT_EQ(Scan(args).exitCode, 0) << threads[1];
+    EXPECT_EQ(ReadFile(dir_ / "lib/eddf.txt"), eddf) << threads[1];
+  }
 }
 
 TEST_F(CliTest, RejectsArgumentsItWouldHaveToCut) {
@@ -62,6 +70,11 @@ TEST_F(CliTest, RejectsArgumentsItWouldHaveToCut) {
       {"list.txt", "EDDF", ""},
       {"list.txt", "EDDF", "1", "extra"},
       {"--verbose", "list.txt", "EDDF"},
+      {"--threads", "0", "list.txt", "EDDF"},
+      {"-j", "65", "list.txt", "EDDF"},
+      {"-j", "2x", "list.txt", "EDDF"},
+      {"-j", "", "list.txt", "EDDF"},
+      {"list.txt", "EDDF", "--threads"},
       {"list.txt", "\xFF"},                // not UTF-8
       {"list.txt", "\xE6\x97\xA5"},        // not in Windows-1252
       {"", "EDDF"},

@@ -1,8 +1,9 @@
 // The command-line tool over real sizes: a sparse file beyond 4 GiB, a list
-// of 100,000 entries, a binary file as the list, a list line of 1 MiB, and a
-// run killed in the middle of its writes.
+// of 100,000 entries, a binary file as the list, a list line of 1 MiB, a run
+// killed in the middle of its writes, and files dense with hits scanned ahead.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -105,6 +106,28 @@ TEST_F(SoakTest, AListLineOf1MiBIsOneMissingEntry) {
   EXPECT_EQ(ReadFile(dir_ / "EDDF.txt"), MissingRecord(line.substr(0, 4096), 1) +
                                             ReferenceHitRecords(kEddfShifted, "EDDF", 0, "hit.bgl") +
                                             SummaryRecord(1, "EDDF"));
+}
+
+// Each entry forms about 30 MB of records, far more than a run may hold while
+// it writes an earlier entry; the files scanned ahead must wait instead.
+TEST_F(SoakTest, FilesDenseWithHitsScannedAheadStayInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine, so peak memory means nothing here";
+#endif
+  const std::string zeros(256 << 10, '\0');
+  WriteFile(dir_ / "z.bgl", zeros);
+  WriteFile(dir_ / "list.txt", "z.bgl\nz.bgl\nz.bgl\nz.bgl\nz.bgl\nz.bgl");
+  const testing::ProcessResult result =
+      testing::RunProcess({VORLANE_SCAN_BINARY, "--threads", "4", "list.txt", "", "0"}, dir_.path());
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  rusage usage {};
+  ASSERT_EQ(::getrusage(RUSAGE_CHILDREN, &usage), 0);
+  EXPECT_LT(usage.ru_maxrss, 64 << 10) << "peak resident KiB";
+
+  const std::string entry = ReferenceHitRecords(zeros, "", 0, "z.bgl");
+  const std::string written = ReadFile(dir_ / ".txt");
+  ASSERT_EQ(written.size(), 6 * entry.size() + SummaryRecord(6 * 2 * (zeros.size() - 3), "").size());
+  for (std::size_t k = 0; k < 6; ++k) EXPECT_EQ(written.compare(k * entry.size(), entry.size(), entry), 0) << k;
 }
 
 TEST_F(SoakTest, ARunKilledInMidWriteLeavesOnlyWholeCorrectRecords) {
