@@ -1,11 +1,27 @@
 #include "run/scan_ahead.h"
 
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <system_error>
 
 namespace vorlane {
 namespace {
 
 constexpr std::size_t kEntriesPerThread = 32;
+
+// Entries in flight hold their files open; a quarter of the process's
+// descriptors may go to them, so that opening one ahead never fails for want
+// of descriptors and turns an existing file into a missing one.
+std::size_t EntriesInFlight(int scanThreads) {
+  if (scanThreads <= 1) return 1;
+  std::size_t depth = kEntriesPerThread * static_cast<std::size_t>(scanThreads);
+  rlimit files{};
+  if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY) {
+    depth = std::min<std::size_t>(depth, files.rlim_cur / 4);
+  }
+  return std::max<std::size_t>(depth, 1);
+}
 
 }  // namespace
 
@@ -14,9 +30,14 @@ int DefaultScanThreads() {
   return std::clamp(cores, 1, 8);
 }
 
-ScanAhead::ScanAhead(const ScanQuery& query, int scanThreads)
-    : scanner_(query), depth_(scanThreads > 1 ? kEntriesPerThread * static_cast<std::size_t>(scanThreads) : 1) {
-  for (int k = 1; k < scanThreads; ++k) workers_.emplace_back([this, query] { Work(query); });
+ScanAhead::ScanAhead(const ScanQuery& query, int scanThreads) : scanner_(query), depth_(EntriesInFlight(scanThreads)) {
+  for (int k = 1; k < scanThreads; ++k) {
+    try {
+      workers_.emplace_back([this, query] { Work(query); });
+    } catch (const std::system_error&) {
+      break;  // the system has no more threads to give; fewer scan every entry all the same
+    }
+  }
 }
 
 ScanAhead::~ScanAhead() {

@@ -133,6 +133,25 @@ TEST_F(CliTest, UnusableListsAndResultsAreErrors) {
   EXPECT_EQ(result.out, "");
 }
 
+// Files scanned ahead are held open; a low descriptor limit must shorten how
+// far the run looks ahead instead of turning existing files into missing ones.
+TEST_F(CliTest, ADescriptorLimitNeverMakesAFileMissing) {
+  WriteFile(dir_ / "hit.bgl", std::string("\xE0\x8C\xB7\x01", 4));
+  std::string list;
+  for (int k = 0; k < 300; ++k) list += "hit.bgl\n";
+  list.pop_back();
+  WriteFile(dir_ / "list.txt", list);
+  const testing::ProcessResult result =
+      RunProcess({VORLANE_SCAN_BINARY, "--threads", "8", "list.txt", "EDDF", "0"}, dir_.path(), [] {
+        const rlimit descriptors{64, 64};
+        ::setrlimit(RLIMIT_NOFILE, &descriptors);
+      });
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  std::string expected;
+  for (int k = 0; k < 300; ++k) expected += testing::CodeHitRecord("EDDF", "hit.bgl", 0);
+  EXPECT_EQ(ReadFile(dir_ / "EDDF.txt"), expected + testing::SummaryRecord(300, "EDDF"));
+}
+
 TEST_F(CliTest, AFileSizeLimitLeavesOnlyTheWholeRecordsBeforeIt) {
   // The second record crosses the limit; the third and the summary would
   // still fit after it, but a file with a gap is not written.
