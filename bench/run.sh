@@ -150,16 +150,15 @@ measure --once "design=$repo/$build/vorlane-bench-design '$dir/sample16.bgl' EDD
 } >>"$out"
 
 # --- many files ---------------------------------------------------------------
-# The two halves of the list scanned at once by two processes bound how much
-# an overlapped run could gain on this machine.
-mkdir -p "$dir/many/half1" "$dir/many/half2"
-sed 's|^|../|' "$dir/many/list.txt" | head -n 2000 | head -c -1 >"$dir/many/half1/list.txt"
-sed 's|^|../|' "$dir/many/list.txt" | tail -n +2001 >"$dir/many/half2/list.txt"
+# Every kernel with the default number of threads (one per core, at most 8), and the
+# default kernel scanning one file at a time, to show what scanning ahead gains.
 many_bytes=$(size_of "$dir"/many/*.bgl)
 files=$(ls "$dir"/many/*.bgl | wc -l)
+best=${kernels[-1]}
+threads=$(($(nproc) < 8 ? $(nproc) : 8))
 specs=("many/cat=cat '$dir'/many/*.bgl")
 for k in "${kernels[@]}"; do specs+=("many/$k=VORLANE_KERNEL=$k $scan '$dir/many/list.txt' EDDF 1"); done
-specs+=("many/halves=$scan '$dir/many/half1/list.txt' EDDF 1 & $scan '$dir/many/half2/list.txt' EDDF 1; wait")
+specs+=("many/one=$scan --threads 1 '$dir/many/list.txt' EDDF 1")
 measure "${specs[@]}"
 echo "many cat $(gbps many/cat "$many_bytes")" >>"$work/plot.dat"
 for k in "${kernels[@]}"; do echo "many $k $(gbps "many/$k" "$many_bytes")" >>"$work/plot.dat"; done
@@ -170,11 +169,11 @@ for k in "${kernels[@]}"; do echo "many $k $(gbps "many/$k" "$many_bytes")" >>"$
   echo "|---|---|---|---|---|"
   echo "| cat of all files | $(ms many/cat) | 1.00 | $(gbps many/cat "$many_bytes") | $(peak_mib many/cat) |"
   for k in "${kernels[@]}"; do
-    echo "| vorlane-scan, $k | $(ms many/$k) | $(ratio many/$k many/cat) | $(gbps many/$k "$many_bytes") | $(peak_mib many/$k) |"
+    echo "| vorlane-scan, $k, $threads threads | $(ms many/$k) | $(ratio many/$k many/cat) | $(gbps many/$k "$many_bytes") | $(peak_mib many/$k) |"
   done
-  echo "| two processes at once, half the list each, ${kernels[-1]} | $(ms many/halves) | $(ratio many/halves many/cat) | $(gbps many/halves "$many_bytes") | $(peak_mib many/halves) |"
+  echo "| vorlane-scan, $best, --threads 1 | $(ms many/one) | $(ratio many/one many/cat) | $(gbps many/one "$many_bytes") | $(peak_mib many/one) |"
   echo
-  echo "Speed-up of the two halves at once over the whole list: $(ratio many/${kernels[-1]} many/halves)."
+  echo "Speed-up of $threads threads over one: $(ratio many/one many/$best)."
   echo
 } >>"$out"
 
