@@ -2,9 +2,20 @@
 
 #include <utility>
 
+#include "run/list_file.h"
+
 namespace vorlane {
+namespace {
+
+// A record holds one list entry and less than a hundred bytes of text.
+constexpr std::size_t kMaxRecordBytes = kMaxEntryLength + 256;
+
+}  // namespace
 
 void RecordBuffer::Write(std::string_view record) {
+  // Room for a whole batch and its longest record at once, so that growing
+  // the batch never doubles it past that.
+  if (filling_.bytes.empty()) filling_.bytes.reserve(kBatchBytes + kMaxRecordBytes);
   filling_.bytes += record;
   filling_.ends.push_back(filling_.bytes.size());
   if (filling_.bytes.size() >= kBatchBytes) Publish(false, 0);

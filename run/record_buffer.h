@@ -20,9 +20,10 @@ class RecordBuffer final : public RecordSink {
  public:
   // Records travel in batches of about this many bytes, and at most
   // kMaxBatches of them wait, so that a file dense with hits streams through
-  // instead of piling up while earlier entries are still being written.
+  // instead of piling up while earlier entries are still being written: a
+  // buffer holds at most three batches, the one being filled included.
   static constexpr std::size_t kBatchBytes = std::size_t{16} << 10;
-  static constexpr std::size_t kMaxBatches = 4;
+  static constexpr std::size_t kMaxBatches = 2;
 
   // The scanning side. Write waits while the buffer is full; after Abandon it
   // drops the record instead.

@@ -9,13 +9,16 @@ namespace vorlane {
 namespace {
 
 constexpr std::size_t kEntriesPerThread = 32;
+// Each entry in flight may hold a record buffer's worth of records, about
+// 60 KiB; this many come to about 16 MiB.
+constexpr std::size_t kMaxEntriesInFlight = 256;
 
-// Entries in flight hold their files open; a quarter of the process's
+// Entries in flight also hold their files open; a quarter of the process's
 // descriptors may go to them, so that opening one ahead never fails for want
 // of descriptors and turns an existing file into a missing one.
 std::size_t EntriesInFlight(int scanThreads) {
   if (scanThreads <= 1) return 1;
-  std::size_t depth = kEntriesPerThread * static_cast<std::size_t>(scanThreads);
+  std::size_t depth = std::min(kEntriesPerThread * static_cast<std::size_t>(scanThreads), kMaxEntriesInFlight);
   rlimit files{};
   if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY) {
     depth = std::min<std::size_t>(depth, files.rlim_cur / 4);
@@ -31,6 +34,7 @@ int DefaultScanThreads() {
 }
 
 ScanAhead::ScanAhead(const ScanQuery& query, int scanThreads) : scanner_(query), depth_(EntriesInFlight(scanThreads)) {
+  workers_.reserve(static_cast<std::size_t>(std::max(scanThreads - 1, 0)));
   for (int k = 1; k < scanThreads; ++k) {
     try {
       workers_.emplace_back([this, query] { Work(query); });

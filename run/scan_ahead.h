@@ -37,8 +37,9 @@ class ScanAhead {
   // Whether another entry may be submitted. Up to 32 entries per thread are
   // in flight: small files are scanned in microseconds, and a worker that
   // finds the queue empty must be woken again, which costs more than that.
-  // Memory stays bounded however long the list, and so do the descriptors
-  // that the entries hold open.
+  // At most 256 are, whatever the threads, and at most a quarter of the
+  // descriptor limit, so that memory and open files stay bounded however
+  // long the list and however dense its files are with hits.
   bool HasRoom() const { return entries_.size() < depth_; }
 
   // Opens the entry's file and queues it for scanning.

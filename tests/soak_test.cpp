@@ -1,6 +1,7 @@
 // The command-line tool over real sizes: a sparse file beyond 4 GiB, a list
 // of 100,000 entries, a binary file as the list, a list line of 1 MiB, a run
-// killed in the middle of its writes, and files dense with hits scanned ahead.
+// killed in the middle of its writes, and files dense with hits scanned ahead
+// or waiting to be written.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -128,6 +129,44 @@ TEST_F(SoakTest, FilesDenseWithHitsScannedAheadStayInBoundedMemory) {
   const std::string written = ReadFile(dir_ / ".txt");
   ASSERT_EQ(written.size(), 6 * entry.size() + SummaryRecord(6 * 2 * (zeros.size() - 3), "").size());
   for (std::size_t k = 0; k < 6; ++k) EXPECT_EQ(written.compare(k * entry.size(), entry.size(), entry), 0) << k;
+}
+
+// While the run writes a first entry dense with hits, 63 workers finish the
+// entries after it, each holding its records until the run gets there; how
+// many of them may wait must not grow with the thread count or the
+// descriptor limit.
+TEST_F(SoakTest, EntriesWaitingToBeWrittenStayInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine, so peak memory means nothing here";
+#endif
+  const std::string dense(1 << 20, '\0');
+  const std::string small(270, '\0');  // about 30 KB of records, less than a buffer holds
+  WriteFile(dir_ / "dense.bgl", dense);
+  WriteFile(dir_ / "s.bgl", small);
+  std::string list = "dense.bgl";
+  for (int k = 0; k < 2000; ++k) list += "\ns.bgl";
+  WriteFile(dir_ / "list.txt", list);
+  const testing::ProcessResult result =
+      testing::RunProcess({VORLANE_SCAN_BINARY, "--threads", "64", "list.txt", "", "0"}, dir_.path(), [] {
+        rlimit descriptors{};
+        ::getrlimit(RLIMIT_NOFILE, &descriptors);
+        descriptors.rlim_cur = descriptors.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &descriptors);
+      });
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  rusage usage {};
+  ASSERT_EQ(::getrusage(RUSAGE_CHILDREN, &usage), 0);
+  EXPECT_LT(usage.ru_maxrss, 64 << 10) << "peak resident KiB";
+
+  const std::string first = ReferenceHitRecords(dense, "", 0, "dense.bgl");
+  const std::string each = ReferenceHitRecords(small, "", 0, "s.bgl");
+  const std::string written = ReadFile(dir_ / ".txt");
+  ASSERT_EQ(written.size(), first.size() + 2000 * each.size() +
+                                SummaryRecord(2 * (dense.size() - 3) + 2000 * 2 * (small.size() - 3), "").size());
+  EXPECT_EQ(written.compare(0, first.size(), first), 0);
+  for (std::size_t k = 0; k < 2000; ++k) {
+    ASSERT_EQ(written.compare(first.size() + k * each.size(), each.size(), each), 0) << "entry " << k + 2;
+  }
 }
 
 TEST_F(SoakTest, ARunKilledInMidWriteLeavesOnlyWholeCorrectRecords) {
