@@ -28,11 +28,6 @@ std::size_t EntriesInFlight(int scanThreads) {
 
 }  // namespace
 
-int DefaultScanThreads() {
-  const int cores = static_cast<int>(std::thread::hardware_concurrency());
-  return std::clamp(cores, 1, 8);
-}
-
 ScanAhead::ScanAhead(const ScanQuery& query, int scanThreads) : scanner_(query), depth_(EntriesInFlight(scanThreads)) {
   workers_.reserve(static_cast<std::size_t>(std::max(scanThreads - 1, 0)));
   for (int k = 1; k < scanThreads; ++k) {

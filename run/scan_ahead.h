@@ -19,10 +19,6 @@
 
 namespace vorlane {
 
-// The number of files a run scans at once unless told otherwise: the
-// machine's cores, at most 8.
-int DefaultScanThreads();
-
 class ScanAhead {
  public:
   // Scans up to scanThreads files at once: the run's own thread takes part,

@@ -1,12 +1,23 @@
 #include "run/scan_run.h"
 
+#include <sched.h>
+
+#include <algorithm>
+
 #include "run/list_file.h"
 #include "run/run_context.h"
+#include "run/scan_ahead.h"
 #include "scan/records.h"
 #include "scan/result_file.h"
 #include "scan/scan_file.h"
 
 namespace vorlane {
+
+int DefaultScanThreads() {
+  cpu_set_t cores;
+  if (::sched_getaffinity(0, sizeof cores, &cores) != 0) return 1;
+  return std::clamp(CPU_COUNT(&cores), 1, 8);
+}
 
 void RunScan(std::string_view codeText, std::string_view toleranceText,
              const std::function<void()>& progress, int scanThreads) {

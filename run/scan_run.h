@@ -4,9 +4,11 @@
 #include <functional>
 #include <string_view>
 
-#include "run/scan_ahead.h"
-
 namespace vorlane {
+
+// The number of files a run scans at once unless told otherwise: the cores
+// this process may run on, at most 8.
+int DefaultScanThreads();
 
 // Uses the list path and the file count of CurrentRun(), stores the code and
 // the tolerance text there, and leaves the occurrence count, whether the
