@@ -41,8 +41,8 @@ measure() {
   local rounds=$rounds
   if [[ $1 == --once ]]; then rounds=1; shift; fi
   for ((r = 0; r < rounds; r++)); do
-    for spec in "$@"; do
-      local label=${spec%%=*} command=${spec#*=}
+    for run in "$@"; do
+      local label=${run%%=*} command=${run#*=}
       local start end
       start=$(date +%s%N)
       if ! /usr/bin/time -f %M -o "$work/rss" sh -c "$command" >/dev/null 2>"$work/err"; then
@@ -98,14 +98,14 @@ declare -A corpus_file=([random]=random.bin [bgl]=bgl.bgl)
 for corpus in random bgl; do
   file=$dir/${corpus_file[$corpus]}
   bytes=$(size_of "$file")
-  specs=("$corpus/cat=cat '$file'")
+  runs=("$corpus/cat=cat '$file'")
   for code in "${codes[@]}"; do
     for t in "${tolerances[@]}"; do
-      for k in "${kernels[@]}"; do specs+=("$corpus/$code/$t/$k=VORLANE_KERNEL=$k '$scan' '$dir/$corpus.txt' $code $t"); done
+      for k in "${kernels[@]}"; do runs+=("$corpus/$code/$t/$k=VORLANE_KERNEL=$k '$scan' '$dir/$corpus.txt' $code $t"); done
     done
-    specs+=("$corpus/$code/0/rg=$(rg_command "$file" $code 0)")
+    runs+=("$corpus/$code/0/rg=$(rg_command "$file" $code 0)")
   done
-  measure "${specs[@]}"
+  measure "${runs[@]}"
   # Many literals make ripgrep slow: one run of each is enough.
   rg9=()
   for code in "${codes[@]}"; do rg9+=("$corpus/$code/9/rg=$(rg_command "$file" $code 9)"); done
@@ -156,10 +156,10 @@ many_bytes=$(size_of "$dir"/many/*.bgl)
 files=$(ls "$dir"/many/*.bgl | wc -l)
 best=${kernels[-1]}
 threads=$(($(nproc) < 8 ? $(nproc) : 8))
-specs=("many/cat=cat '$dir'/many/*.bgl")
-for k in "${kernels[@]}"; do specs+=("many/$k=VORLANE_KERNEL=$k $scan '$dir/many/list.txt' EDDF 1"); done
-specs+=("many/one=$scan --threads 1 '$dir/many/list.txt' EDDF 1")
-measure "${specs[@]}"
+runs=("many/cat=cat '$dir'/many/*.bgl")
+for k in "${kernels[@]}"; do runs+=("many/$k=VORLANE_KERNEL=$k $scan '$dir/many/list.txt' EDDF 1"); done
+runs+=("many/one=$scan --threads 1 '$dir/many/list.txt' EDDF 1")
+measure "${runs[@]}"
 echo "many cat $(gbps many/cat "$many_bytes")" >>"$work/plot.dat"
 for k in "${kernels[@]}"; do echo "many $k $(gbps "many/$k" "$many_bytes")" >>"$work/plot.dat"; done
 {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -38,17 +39,22 @@ TEST(RecordBuffer, AnEntryWithoutRecordsGivesItsHitCount) {
   EXPECT_TRUE(written.records.empty());
 }
 
-TEST(RecordBuffer, AbandoningReleasesAScanThatFilledTheBuffer) {
+TEST(RecordBuffer, AbandoningReleasesAScanWaitingForRoom) {
   RecordBuffer buffer;
-  std::thread scanning([&buffer] {
-    const std::string record(1000, 'r');
-    for (std::size_t k = 0; k < 20 * RecordBuffer::kMaxBatches * RecordBuffer::kBatchBytes / 1000; ++k) {
-      buffer.Write(record);  // waits once the buffer is full, until abandoned
+  const std::string record(1000, 'r');
+  // Enough records to fill every waiting batch and the one being filled.
+  const std::size_t fill = (RecordBuffer::kMaxBatches + 1) * RecordBuffer::kBatchBytes / record.size() + 1;
+  std::atomic<std::size_t> written{0};
+  std::thread scanning([&] {
+    for (std::size_t k = 0; k < 10 * fill; ++k) {
+      buffer.Write(record);
+      ++written;
     }
     buffer.Finish(1);
   });
+  while (written < fill) std::this_thread::yield();  // the scan now waits for room, or is about to
   buffer.Abandon();
-  scanning.join();  // hangs, and the test times out, if the scan is never released
+  scanning.join();  // hangs, and the test times out, if the waiting scan is never released
 }
 
 }  // namespace
